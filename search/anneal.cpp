@@ -1,0 +1,118 @@
+#include "anneal.h"
+
+#include "encoding.h"
+#include "objective.h"
+#include "random.h"
+
+#include <cinttypes>
+#include <cmath>
+
+namespace {
+constexpr std::uint32_t uniform_steps = 10000;
+constexpr long double uniform_resolution = 0.0001L; // 1 / uniform_steps, in extended precision
+
+// What one run carries from move to move.
+struct run_state {
+    std::int32_t* bits;
+    std::int32_t* best_bits;
+    std::int32_t n;
+    std::int32_t full_scale;
+    float lower;
+    float upper;
+    float* current_objective;
+    float best_objective;
+    float best_x;
+};
+
+float decoded_x(const run_state& run)
+{
+    return static_cast<float>(decode_bits(run.bits, run.full_scale, run.n, run.lower, run.upper));
+}
+
+// An improvement always counts, and becomes the best when the running
+// objective passes the best one.
+void take_improvement(run_state& run, float delta, float new_x)
+{
+    *run.current_objective = *run.current_objective + delta;
+    if (*run.current_objective > run.best_objective) {
+        copy_bits(run.best_bits, run.bits, run.n);
+        run.best_objective = *run.current_objective;
+        run.best_x = new_x;
+    }
+}
+
+// Inverts one random bit, then keeps or undoes the inversion.
+void make_move(run_state& run, double temperature)
+{
+    const std::int32_t index = random_below(run.n);
+    const float old_x = decoded_x(run);
+    flip_bit(run.bits, index);
+    const float new_x = decoded_x(run);
+    const float new_objective = static_cast<float>(objective(new_x));
+    // The old objective enters at full precision; only the difference is narrowed.
+    const float delta = static_cast<float>(new_objective - objective(old_x));
+    if (delta > 0.0f)
+        take_improvement(run, delta, new_x);
+    else if (accepts_worse(delta, temperature))
+        *run.current_objective = *run.current_objective + delta;
+    else
+        flip_bit(run.bits, index);
+}
+
+void print_report(std::FILE* out, float best_x, float best_objective, std::int32_t examined)
+{
+    std::fputs("********* Melhor Solucao obtida pelo SA ************** \n", out);
+    std::fprintf(out, "valor de x = %2f \n", static_cast<double>(best_x));
+    std::fprintf(out, "funcao objetivo = %3f \n", static_cast<double>(best_objective));
+    std::fprintf(out, "Num. de solucoes analisadas = %" PRId32 " \n", examined);
+    std::fputs("****************************************************** \n", out);
+}
+} // namespace
+
+double uniform_between(double lo, double hi)
+{
+    if (lo == hi)
+        return lo;
+    const std::uint32_t step = next_random() % uniform_steps;
+    return static_cast<double>(step * uniform_resolution * (hi - lo) + lo);
+}
+
+bool accepts_worse(float delta, double temperature)
+{
+    const double draw = uniform_between(0.0, 1.0);
+    return std::exp(delta / temperature) > draw;
+}
+
+void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
+               float* current_objective, double cooling, double initial_temperature,
+               double final_temperature, std::int32_t moves_per_level, float lower, float upper)
+{
+    std::int32_t* best_bits = allocate_bits(n); // may end the process, before any output
+    copy_bits(best_bits, bits, n);
+    run_state run{bits, best_bits, n, full_scale, lower, upper, current_objective,
+                  *current_objective, 0.0f};
+    run.best_x = decoded_x(run);
+    std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
+                 static_cast<double>(*current_objective), static_cast<double>(run.best_x));
+
+    std::int32_t levels = 0;
+    for (double temperature = initial_temperature; temperature > final_temperature;
+         temperature = cooling * temperature) {
+        for (std::int32_t move = 0; move < moves_per_level; ++move)
+            make_move(run, temperature);
+        ++levels;
+    }
+    print_report(out, run.best_x, run.best_objective, levels * moves_per_level);
+
+    copy_bits(bits, best_bits, n);
+    *current_objective = run.best_objective;
+    release_bits(best_bits);
+}
+
+void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
+            double cooling, double initial_temperature, double final_temperature,
+            std::int32_t moves_per_level, float lower, float upper)
+{
+    anneal_to(stdout, n, full_scale, bits, current_objective, cooling, initial_temperature,
+              final_temperature, moves_per_level, lower, upper);
+}

@@ -1,0 +1,91 @@
+#include "encoding.h"
+
+#include "random.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <new>
+
+std::int32_t bit_count_for(float precision, float lower, float upper)
+{
+    const double span = std::log(static_cast<double>(upper - lower)); // width in float
+    const double step = std::log(static_cast<double>(precision));
+    const float bits = static_cast<float>((span - step) / std::log(2.0));
+    return static_cast<std::int32_t>(std::ceil(bits));
+}
+
+std::int32_t* allocate_bits(std::int32_t n)
+{
+    // Never ask for zero elements, so that null always means exhaustion.
+    const std::size_t count = n > 0 ? static_cast<std::size_t>(n) : 1;
+    auto* bits = new (std::nothrow) std::int32_t[count];
+    if (bits == nullptr) {
+        std::printf("Falta memoria para alocar o vetor de ponteiros");
+        std::exit(1); // flushes standard output
+    }
+    return bits;
+}
+
+void release_bits(std::int32_t* bits)
+{
+    delete[] bits;
+}
+
+// The powers come from the floating-point pow and the sum is truncated back
+// to an integer after each addition, as the program has always done it.
+std::int32_t bits_to_integer(const std::int32_t* bits, std::int32_t n)
+{
+    std::int32_t value = 0;
+    for (std::int32_t i = 0; i < n; ++i)
+        if (bits[i] == 1)
+            value = static_cast<std::int32_t>(value + std::pow(2.0, n - 1 - i));
+    return value;
+}
+
+double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32_t n,
+                   float lower, float upper)
+{
+    const std::int32_t k = bits_to_integer(bits, n);
+    const double low = lower;
+    return low - ((low - upper) * k) / full_scale;
+}
+
+std::int32_t random_below(std::int32_t k)
+{
+    if (k <= 0)
+        return 0;
+    return static_cast<std::int32_t>(next_random() % static_cast<std::uint32_t>(k));
+}
+
+void fill_random_bits(std::int32_t* bits, std::int32_t n)
+{
+    for (std::int32_t i = 0; i < n; ++i)
+        bits[i] = random_below(2);
+}
+
+void flip_bit(std::int32_t* bits, std::int32_t i)
+{
+    bits[i] = bits[i] == 0 ? 1 : 0;
+}
+
+void copy_bits(std::int32_t* destination, const std::int32_t* source, std::int32_t n)
+{
+    if (n > 0)
+        std::copy_n(source, n, destination);
+}
+
+void print_bits_to(std::FILE* out, const std::int32_t* bits, std::int32_t n)
+{
+    std::fputs("[", out);
+    for (std::int32_t i = 0; i + 1 < n; ++i) // written so that n - 1 cannot overflow
+        std::fprintf(out, "%1d ", bits[i]);
+    if (n > 0)
+        std::fprintf(out, "%1d", bits[n - 1]);
+    std::fputs("]\n", out);
+}
+
+void print_bits(const std::int32_t* bits, std::int32_t n)
+{
+    print_bits_to(stdout, bits, n);
+}
