@@ -1,0 +1,78 @@
+// sinc-anneal: maximise a sum of sinc terms over [-2, 2] by simulated
+// annealing, driven from a numbered menu.
+
+#include "anneal.h"
+#include "encoding.h"
+#include "menu.h"
+#include "objective.h"
+#include "random.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+constexpr float lower_bound = -2.0f;
+constexpr float upper_bound = 2.0f;
+constexpr float precision = 6e-5f;
+constexpr float no_solution = -2147483648.0f; // current objective before option 1
+
+// The search's schedule, held in float and widened when passed.
+constexpr float cooling = 0.97f;
+constexpr float initial_temperature = 100.0f;
+constexpr float final_temperature = 0.1f;
+
+constexpr std::int32_t choice_quit = 0;
+constexpr std::int32_t choice_random = 1;
+constexpr std::int32_t choice_search = 2;
+
+// Option 1: a fresh random solution, shown and made current.
+void show_random_solution(std::int32_t* bits, std::int32_t full_scale, std::int32_t n,
+                          float* current_objective)
+{
+    fill_random_bits(bits, n);
+    std::fputs("Solucao aleatoria: v = ", stdout);
+    print_bits(bits, n);
+    const float x = static_cast<float>(decode_bits(bits, full_scale, n, lower_bound, upper_bound));
+    *current_objective = static_cast<float>(objective(x));
+    std::printf("valor de x = %2f \n", static_cast<double>(x));
+    std::printf("funcao objetivo = %3f \n", static_cast<double>(*current_objective));
+}
+
+// Option 2: one search from the current solution, or a reminder when there
+// is none yet. Either way one character is then dropped: in ordinary use the
+// newline that the menu's read left behind.
+void search_from_current(std::int32_t* bits, std::int32_t full_scale, std::int32_t n,
+                         float* current_objective)
+{
+    if (*current_objective == no_solution)
+        std::fputs("\n ----- Gere uma solucao inicial -------\n", stdout);
+    else
+        anneal(n, full_scale, bits, current_objective, cooling, initial_temperature,
+               final_temperature, n / 2, lower_bound, upper_bound);
+    std::getchar();
+}
+} // namespace
+
+int main()
+{
+    seed_random(static_cast<std::uint32_t>(std::time(nullptr)));
+    const std::int32_t n = bit_count_for(precision, lower_bound, upper_bound);
+    std::int32_t* bits = allocate_bits(n);
+    for (std::int32_t i = 0; i < n; ++i)
+        bits[i] = 1;
+    const std::int32_t full_scale = bits_to_integer(bits, n);
+    float current_objective = no_solution;
+
+    std::int32_t choice = choice_quit;
+    do {
+        choice = read_menu_choice();
+        if (choice == choice_random)
+            show_random_solution(bits, full_scale, n, &current_objective);
+        else if (choice == choice_search)
+            search_from_current(bits, full_scale, n, &current_objective);
+    } while (choice != choice_quit);
+
+    release_bits(bits);
+    return 0;
+}
