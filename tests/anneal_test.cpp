@@ -1,0 +1,142 @@
+// The search: its draws, its acceptance rule, its schedule, and whether it
+// finds the known optimum from many starting points.
+
+#include "anneal.h"
+#include "encoding.h"
+#include "objective.h"
+#include "random.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+constexpr double cooling = 0.97f; // the program's float constants, widened
+constexpr double initial_temperature = 100.0f;
+constexpr double final_temperature = 0.1f;
+constexpr std::int32_t moves_per_level = bit_count / 2;
+
+struct search_outcome {
+    std::vector<std::int32_t> bits; // the vector the search left
+    float objective;                // the current objective it left
+    std::string printed;
+};
+
+// One search with the program's parameters from grid point start, seeded.
+search_outcome search_from(std::int32_t start, std::uint32_t seed, double initial = initial_temperature,
+                           std::int32_t moves = moves_per_level)
+{
+    search_outcome outcome{bits_of(start), static_cast<float>(objective(grid_x(start))), ""};
+    seed_random(seed);
+    outcome.printed = captured([&](std::FILE* out) {
+        anneal_to(out, bit_count, full_scale, outcome.bits.data(), &outcome.objective, cooling, initial,
+                  final_temperature, moves, lower_bound, upper_bound);
+    });
+    return outcome;
+}
+
+// The share of accepts_worse(delta, temperature) that accept, over draws tries.
+double acceptance_rate(float delta, double temperature, int draws)
+{
+    int accepted = 0;
+    for (int i = 0; i < draws; ++i)
+        accepted += accepts_worse(delta, temperature) ? 1 : 0;
+    return static_cast<double>(accepted) / draws;
+}
+} // namespace
+
+TEST(uniform_draw, lies_on_the_ten_thousand_step_grid_of_the_interval)
+{
+    seed_random(3);
+    double sum = 0;
+    constexpr int draws = 100000;
+    for (int i = 0; i < draws; ++i) {
+        const double r = uniform_between(0.0, 1.0);
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        ASSERT_NEAR(r * 10000, std::round(r * 10000), 1e-6);
+        sum += r;
+    }
+    EXPECT_NEAR(sum / draws, 0.49995, 0.005); // mean of the grid 0 .. 0.9999
+    const double shifted = uniform_between(-3.0, 5.0);
+    EXPECT_GE(shifted, -3.0);
+    EXPECT_LT(shifted, 5.0);
+}
+
+TEST(uniform_draw, an_empty_interval_gives_its_bound_without_a_draw)
+{
+    seed_random(11);
+    const std::uint32_t first = next_random();
+    seed_random(11);
+    EXPECT_EQ(uniform_between(0.5, 0.5), 0.5);
+    EXPECT_EQ(next_random(), first);
+}
+
+TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
+{
+    seed_random(5);
+    constexpr int draws = 40000;
+    const struct {
+        float delta;
+        double temperature;
+    } cases[] = {{-0.1f, 100.0}, {-0.1f, 0.10243}, {-1.0f, 1.0}, {-0.5f, 0.25}, {-3.0f, 0.5}, {-0.1f, 1e-3}};
+    for (const auto& c : cases) {
+        // The draw r is k / 10000, so r < p for the ceil(10000 p) values of k
+        // below 10000 p: even a hopeless move passes on a draw of 0.
+        const double p = std::ceil(std::exp(c.delta / c.temperature) * 10000) / 10000;
+        const double five_sigma = 5 * std::sqrt(p * (1 - p) / draws);
+        EXPECT_NEAR(acceptance_rate(c.delta, c.temperature, draws), p, five_sigma)
+            << c.delta << " at " << c.temperature;
+    }
+    EXPECT_EQ(acceptance_rate(0.0f, 0.10243, draws), 1.0); // a level move is always taken
+}
+
+TEST(annealing_schedule, main_parameters_give_227_levels_of_8_moves)
+{
+    EXPECT_EQ(search_from(1000, 1).printed.find("analisadas = 1816 \n") != std::string::npos, true);
+    EXPECT_EQ(search_reports(search_from(1000, 1, initial_temperature, 1).printed).at(0).examined, "227");
+}
+
+TEST(annealing_schedule, no_level_runs_when_the_start_is_not_above_the_end)
+{
+    const search_outcome outcome = search_from(1000, 1, final_temperature);
+    EXPECT_EQ(outcome.bits, bits_of(1000));
+    const search_report report = search_reports(outcome.printed).at(0);
+    EXPECT_EQ(report.examined, "0");
+    EXPECT_EQ(report.best_x, report.start_x);
+    EXPECT_EQ(report.best_objective, report.start_objective);
+}
+
+TEST(annealing_search, is_repeatable_and_its_report_matches_the_state_it_leaves)
+{
+    for (const std::int32_t start : {0, 30000, 48917, 100000, full_scale}) {
+        const search_outcome first = search_from(start, 99);
+        const search_outcome again = search_from(start, 99);
+        EXPECT_EQ(first.printed, again.printed);
+        EXPECT_EQ(first.bits, again.bits);
+
+        const search_report report = search_reports(first.printed).at(0);
+        const float left_x = static_cast<float>(
+            decode_bits(first.bits.data(), full_scale, bit_count, lower_bound, upper_bound));
+        EXPECT_EQ(report.start_x, formatted("%2f", grid_x(start)));
+        EXPECT_EQ(report.best_x, formatted("%2f", left_x));
+        EXPECT_EQ(report.best_objective, formatted("%3f", first.objective));
+        // The objective is a running sum: it may drift, but only by rounding.
+        EXPECT_NEAR(first.objective, objective(left_x), 1e-5);
+        EXPECT_GE(first.objective, static_cast<float>(objective(grid_x(start))));
+    }
+}
+
+TEST(annealing_search, finds_the_global_maximum_from_most_starts)
+{
+    constexpr int runs = 200;
+    int in_global_basin = 0;
+    seed_random(2026);
+    std::vector<std::int32_t> starts(runs);
+    for (std::int32_t& start : starts)
+        start = random_below(full_scale + 1);
+    for (int i = 0; i < runs; ++i)
+        in_global_basin += search_from(starts[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i)).objective > 1.5f;
+    EXPECT_GE(in_global_basin, runs * 9 / 10);
+}

@@ -1,0 +1,81 @@
+// Whole dialogues through the built program, compared byte for byte.
+
+#include "encoding.h"
+#include "objective.h"
+#include "program_runner.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+namespace {
+const std::string menu = "\n************************************************* \n"
+                         "         1. Gere solucao inicial \n"
+                         "         2. Simulated Annealing \n"
+                         "         0. Sair \n"
+                         "         Escolha: ";
+const std::string reminder = "\n ----- Gere uma solucao inicial -------\n";
+
+std::string times(int count, const std::string& text)
+{
+    std::string all;
+    for (int i = 0; i < count; ++i)
+        all += text;
+    return all;
+}
+
+// Runs input through the program and expects a clean end with exactly expected.
+void expect_dialogue(const std::string& input, const std::string& expected)
+{
+    const program_run run = run_program(input);
+    EXPECT_EQ(run.output, expected) << "input: " << input;
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "");
+}
+} // namespace
+
+TEST(dialogue, fixed_texts)
+{
+    expect_dialogue("0\n", menu);
+    expect_dialogue("2\n2\n0\n", menu + reminder + menu + reminder + menu);
+    expect_dialogue("3\n-1\n0\n", times(3, menu));
+}
+
+TEST(dialogue, unreadable_input_and_end_of_input)
+{
+    expect_dialogue("", menu);
+    expect_dialogue("abc\n99999999999\n", times(3, menu)); // then input ends
+    expect_dialogue("x 1\n-\n+0\n", times(3, menu));
+    expect_dialogue("2", menu + reminder + menu); // no final newline
+}
+
+TEST(dialogue, random_solution_report_agrees_with_its_bits)
+{
+    const program_run run = run_program("1\n0\n");
+    ASSERT_EQ(run.status, 0);
+    static const std::regex report("Solucao aleatoria: v = \\[((?:[01] ){16}[01])\\]\n"
+                                   "valor de x = (\\S+) \nfuncao objetivo = (\\S+) \n");
+    std::smatch fields;
+    ASSERT_TRUE(std::regex_search(run.output, fields, report)) << run.output;
+    EXPECT_EQ(run.output, menu + fields.str(0) + menu);
+
+    const std::string printed = std::regex_replace(fields.str(1), std::regex(" "), "");
+    const std::int32_t k = static_cast<std::int32_t>(std::stol(printed, nullptr, 2));
+    EXPECT_EQ(fields.str(2), formatted("%2f", grid_x(k)));
+    EXPECT_EQ(fields.str(3), formatted("%3f", static_cast<float>(objective(grid_x(k)))));
+}
+
+TEST(dialogue, a_second_search_continues_from_the_first)
+{
+    const program_run run = run_program("1\n2\n2\n0\n");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "");
+    const std::vector<search_report> reports = search_reports(run.output);
+    ASSERT_EQ(reports.size(), 2u) << run.output;
+    EXPECT_EQ(reports[0].examined, "1816");
+    EXPECT_EQ(reports[1].examined, "1816");
+    EXPECT_EQ(reports[1].start_objective, reports[0].best_objective);
+    EXPECT_EQ(reports[1].start_x, reports[0].best_x);
+    EXPECT_EQ(run.output.substr(run.output.size() - menu.size()), menu);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Runs the built program on a given standard input, as a user's pipe would.
+
+#include <string>
+
+struct program_run {
+    std::string output; // everything written to standard output
+    std::string errors; // everything written to standard error
+    int status;         // exit status; 124 when it had to be stopped
+    int files_created;  // files left in the program's working folder
+};
+
+// Runs the program with input as standard input, in an empty working folder,
+// stopping it after timeout_seconds.
+program_run run_program(const std::string& input, int timeout_seconds = 10);

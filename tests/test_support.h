@@ -1,0 +1,47 @@
+#pragma once
+// Small helpers shared by the unit tests.
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// The program's fixed problem.
+inline constexpr float lower_bound = -2.0f;
+inline constexpr float upper_bound = 2.0f;
+inline constexpr std::int32_t bit_count = 17;
+inline constexpr std::int32_t full_scale = 131071;
+
+// The bits of k, most significant first, n of them.
+std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n = bit_count);
+
+// x of the grid point k, narrowed to float as the program stores it.
+float grid_x(std::int32_t k);
+
+// Everything written to a stream by write(stream), as a string.
+template <typename Write> std::string captured(Write write)
+{
+    std::FILE* stream = std::tmpfile();
+    write(stream);
+    std::string text(static_cast<std::size_t>(std::ftell(stream)), '\0');
+    std::rewind(stream);
+    const std::size_t got = std::fread(text.data(), 1, text.size(), stream);
+    text.resize(got);
+    std::fclose(stream);
+    return text;
+}
+
+// printf-style formatting into a string.
+std::string formatted(const char* format, double value);
+
+// The fields of one printed search, as printed.
+struct search_report {
+    std::string start_objective; // "fo corrente"
+    std::string start_x;         // printed after the label "valor de fo"
+    std::string best_x;
+    std::string best_objective;
+    std::string examined;
+};
+
+// Every search report in text, in order.
+std::vector<search_report> search_reports(const std::string& text);
