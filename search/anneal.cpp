@@ -89,8 +89,8 @@ void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int
 {
     std::int32_t* best_bits = allocate_bits(n); // may end the process, before any output
     copy_bits(best_bits, bits, n);
-    run_state run{bits, best_bits, n, full_scale, lower, upper, current_objective,
-                  *current_objective, 0.0f};
+    run_state run{
+        bits, best_bits, n, full_scale, lower, upper, current_objective, *current_objective, 0.0f};
     run.best_x = decoded_x(run);
     std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
                  static_cast<double>(*current_objective), static_cast<double>(run.best_x));

@@ -34,8 +34,8 @@ std::int32_t bits_to_integer(const std::int32_t* bits, std::int32_t n);
 
 // Returns x = lower - (lower - upper) * k / full_scale in double precision;
 // callers narrow it to float. All zeros give lower, all ones upper.
-double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32_t n,
-                   float lower, float upper);
+double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32_t n, float lower,
+                   float upper);
 
 // --- Changing a vector ----------------------------------------------------
 

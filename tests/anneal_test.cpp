@@ -24,14 +24,15 @@ struct search_outcome {
 };
 
 // One search with the program's parameters from grid point start, seeded.
-search_outcome search_from(std::int32_t start, std::uint32_t seed, double initial = initial_temperature,
+search_outcome search_from(std::int32_t start, std::uint32_t seed,
+                           double initial = initial_temperature,
                            std::int32_t moves = moves_per_level)
 {
     search_outcome outcome{bits_of(start), static_cast<float>(objective(grid_x(start))), ""};
     seed_random(seed);
     outcome.printed = captured([&](std::FILE* out) {
-        anneal_to(out, bit_count, full_scale, outcome.bits.data(), &outcome.objective, cooling, initial,
-                  final_temperature, moves, lower_bound, upper_bound);
+        anneal_to(out, bit_count, full_scale, outcome.bits.data(), &outcome.objective, cooling,
+                  initial, final_temperature, moves, lower_bound, upper_bound);
     });
     return outcome;
 }
@@ -80,7 +81,8 @@ TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
     const struct {
         float delta;
         double temperature;
-    } cases[] = {{-0.1f, 100.0}, {-0.1f, 0.10243}, {-1.0f, 1.0}, {-0.5f, 0.25}, {-3.0f, 0.5}, {-0.1f, 1e-3}};
+    } cases[] = {{-0.1f, 100.0}, {-0.1f, 0.10243}, {-1.0f, 1.0},
+                 {-0.5f, 0.25},  {-3.0f, 0.5},     {-0.1f, 1e-3}};
     for (const auto& c : cases) {
         // The draw r is k / 10000, so r < p for the ceil(10000 p) values of k
         // below 10000 p: even a hopeless move passes on a draw of 0.
@@ -95,7 +97,8 @@ TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
 TEST(annealing_schedule, main_parameters_give_227_levels_of_8_moves)
 {
     EXPECT_EQ(search_from(1000, 1).printed.find("analisadas = 1816 \n") != std::string::npos, true);
-    EXPECT_EQ(search_reports(search_from(1000, 1, initial_temperature, 1).printed).at(0).examined, "227");
+    EXPECT_EQ(search_reports(search_from(1000, 1, initial_temperature, 1).printed).at(0).examined,
+              "227");
 }
 
 TEST(annealing_schedule, no_level_runs_when_the_start_is_not_above_the_end)
@@ -137,6 +140,8 @@ TEST(annealing_search, finds_the_global_maximum_from_most_starts)
     for (std::int32_t& start : starts)
         start = random_below(full_scale + 1);
     for (int i = 0; i < runs; ++i)
-        in_global_basin += search_from(starts[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i)).objective > 1.5f;
+        in_global_basin +=
+            search_from(starts[static_cast<std::size_t>(i)], static_cast<std::uint32_t>(i))
+                .objective > 1.5f;
     EXPECT_GE(in_global_basin, runs * 9 / 10);
 }

@@ -61,8 +61,10 @@ TEST(menu_reader, numbers_beyond_32_bits_are_clamped)
 {
     const auto max = std::to_string(std::numeric_limits<std::int32_t>::max());
     const auto min = std::to_string(std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(reads_of("2147483647 2147483648 99999999999999999999999"), max + " " + max + " " + max + " end");
-    EXPECT_EQ(reads_of("-2147483648 -2147483649 -99999999999999999999"), min + " " + min + " " + min + " end");
+    EXPECT_EQ(reads_of("2147483647 2147483648 99999999999999999999999"),
+              max + " " + max + " " + max + " end");
+    EXPECT_EQ(reads_of("-2147483648 -2147483649 -99999999999999999999"),
+              min + " " + min + " " + min + " end");
 }
 
 TEST(menu_reader, a_token_that_is_not_a_number_drops_its_line)

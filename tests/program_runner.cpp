@@ -30,14 +30,16 @@ program_run run_program(const std::string& input, int timeout_seconds)
     std::ofstream(folder / "input", std::ios::binary) << input;
 
     const std::string command = "cd '" + work.string() + "' && timeout " +
-                                std::to_string(timeout_seconds) + " '" SINC_ANNEAL_PROGRAM "' < ../input > ../output 2> ../errors";
+                                std::to_string(timeout_seconds) +
+                                " '" SINC_ANNEAL_PROGRAM "' < ../input > ../output 2> ../errors";
     const int wait_status = std::system(command.c_str());
 
     program_run run;
     run.output = contents_of(folder / "output");
     run.errors = contents_of(folder / "errors");
     run.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : -1;
-    run.files_created = static_cast<int>(std::distance(fs::directory_iterator(work), fs::directory_iterator()));
+    run.files_created =
+        static_cast<int>(std::distance(fs::directory_iterator(work), fs::directory_iterator()));
     fs::remove_all(folder);
     return run;
 }

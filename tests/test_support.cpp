@@ -15,7 +15,8 @@ std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n)
 float grid_x(std::int32_t k)
 {
     const std::vector<std::int32_t> bits = bits_of(k);
-    return static_cast<float>(decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound));
+    return static_cast<float>(
+        decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound));
 }
 
 std::string formatted(const char* format, double value)
@@ -27,13 +28,12 @@ std::string formatted(const char* format, double value)
 
 std::vector<search_report> search_reports(const std::string& text)
 {
-    static const std::regex report(
-        "Solucao inicial: fo corrente = (\\S+)   valor de fo = (\\S+) \n"
-        "\\*{9} Melhor Solucao obtida pelo SA \\*{14} \n"
-        "valor de x = (\\S+) \n"
-        "funcao objetivo = (\\S+) \n"
-        "Num\\. de solucoes analisadas = (\\d+) \n"
-        "\\*{54} \n");
+    static const std::regex report("Solucao inicial: fo corrente = (\\S+)   valor de fo = (\\S+) \n"
+                                   "\\*{9} Melhor Solucao obtida pelo SA \\*{14} \n"
+                                   "valor de x = (\\S+) \n"
+                                   "funcao objetivo = (\\S+) \n"
+                                   "Num\\. de solucoes analisadas = (\\d+) \n"
+                                   "\\*{54} \n");
     std::vector<search_report> reports;
     for (std::sregex_iterator it(text.begin(), text.end(), report), end; it != end; ++it)
         reports.push_back({(*it)[1], (*it)[2], (*it)[3], (*it)[4], (*it)[5]});

@@ -19,7 +19,8 @@ std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n = bit_count);
 float grid_x(std::int32_t k);
 
 // Everything written to a stream by write(stream), as a string.
-template <typename Write> std::string captured(Write write)
+template <typename Write>
+std::string captured(Write write)
 {
     std::FILE* stream = std::tmpfile();
     write(stream);

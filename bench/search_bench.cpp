@@ -1,0 +1,96 @@
+// Timings of the objective, of decoding, and of one whole search, beside
+// the C-style baseline. Before timing, checks that the baseline prints
+// exactly what the library prints for the same seeds.
+
+#include "anneal.h"
+#include "c_style_search.h"
+#include "encoding.h"
+#include "objective.h"
+#include "random.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int bit_count = 17;
+constexpr int full_scale = 131071;
+constexpr float lower_bound = -2.0f;
+constexpr float upper_bound = 2.0f;
+constexpr int start_point = 90000; // a start outside the global basin
+constexpr std::uint32_t seed = 1;
+
+using search_function = void (*)(std::FILE*, int, int, int*, float*, double, double, double, int,
+                                 float, float);
+
+// One search from start_point with the program's parameters.
+void search_once(search_function search, std::FILE* out, std::uint32_t search_seed)
+{
+    std::vector<int> bits(bit_count);
+    for (int i = 0; i < bit_count; ++i)
+        bits[static_cast<std::size_t>(i)] = (start_point >> (bit_count - 1 - i)) & 1;
+    float current = static_cast<float>(objective(static_cast<float>(
+        decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound))));
+    seed_random(search_seed);
+    search(out, bit_count, full_scale, bits.data(), &current, 0.97f, 100.0f, 0.1f, bit_count / 2,
+           lower_bound, upper_bound);
+}
+
+std::string printed_by(search_function search, std::uint32_t search_seed)
+{
+    char* text = nullptr;
+    std::size_t size = 0;
+    std::FILE* out = open_memstream(&text, &size);
+    search_once(search, out, search_seed);
+    std::fclose(out);
+    std::string printed(text, size);
+    std::free(text);
+    return printed;
+}
+
+void bm_objective(benchmark::State& state)
+{
+    float x = -0.5f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(objective(x));
+        x = x < 2.0f ? x + 1e-3f : -2.0f;
+    }
+}
+
+void bm_decode_bits(benchmark::State& state)
+{
+    std::vector<int> bits(bit_count, 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound));
+        flip_bit(bits.data(), 3);
+    }
+}
+
+void bm_search(benchmark::State& state, search_function search)
+{
+    std::FILE* null = std::fopen("/dev/null", "w");
+    for (auto _ : state)
+        search_once(search, null, seed);
+    std::fclose(null);
+}
+} // namespace
+
+BENCHMARK(bm_objective);
+BENCHMARK(bm_decode_bits);
+BENCHMARK_CAPTURE(bm_search, library, &anneal_to)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_search, c_style, &c_style_anneal)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    for (std::uint32_t check_seed = 0; check_seed < 20; ++check_seed)
+        if (printed_by(&anneal_to, check_seed) != printed_by(&c_style_anneal, check_seed)) {
+            std::fprintf(stderr, "the baseline and the library differ for seed %u\n", check_seed);
+            return 1;
+        }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
