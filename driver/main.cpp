@@ -5,6 +5,7 @@
 #include "encoding.h"
 #include "menu.h"
 #include "objective.h"
+#include "problem.h"
 #include "random.h"
 
 #include <cstdint>
@@ -12,15 +13,7 @@
 #include <ctime>
 
 namespace {
-constexpr float lower_bound = -2.0f;
-constexpr float upper_bound = 2.0f;
-constexpr float precision = 6e-5f;
 constexpr float no_solution = -2147483648.0f; // current objective before option 1
-
-// The search's schedule, held in float and widened when passed.
-constexpr float cooling = 0.97f;
-constexpr float initial_temperature = 100.0f;
-constexpr float final_temperature = 0.1f;
 
 constexpr std::int32_t choice_quit = 0;
 constexpr std::int32_t choice_random = 1;
@@ -33,7 +26,8 @@ void show_random_solution(std::int32_t* bits, std::int32_t full_scale, std::int3
     fill_random_bits(bits, n);
     std::fputs("Solucao aleatoria: v = ", stdout);
     print_bits(bits, n);
-    const float x = static_cast<float>(decode_bits(bits, full_scale, n, lower_bound, upper_bound));
+    const float x =
+        static_cast<float>(decode_bits(bits, full_scale, n, problem_lower, problem_upper));
     *current_objective = static_cast<float>(objective(x));
     std::printf("valor de x = %2f \n", static_cast<double>(x));
     std::printf("funcao objetivo = %3f \n", static_cast<double>(*current_objective));
@@ -48,8 +42,8 @@ void search_from_current(std::int32_t* bits, std::int32_t full_scale, std::int32
     if (*current_objective == no_solution)
         std::fputs("\n ----- Gere uma solucao inicial -------\n", stdout);
     else
-        anneal(n, full_scale, bits, current_objective, cooling, initial_temperature,
-               final_temperature, n / 2, lower_bound, upper_bound);
+        anneal(n, full_scale, bits, current_objective, search_cooling, search_initial_temperature,
+               search_final_temperature, n / 2, problem_lower, problem_upper);
     std::getchar();
 }
 } // namespace
@@ -57,7 +51,7 @@ void search_from_current(std::int32_t* bits, std::int32_t full_scale, std::int32
 int main()
 {
     seed_random(static_cast<std::uint32_t>(std::time(nullptr)));
-    const std::int32_t n = bit_count_for(precision, lower_bound, upper_bound);
+    const std::int32_t n = bit_count_for(problem_precision, problem_lower, problem_upper);
     std::int32_t* bits = allocate_bits(n);
     for (std::int32_t i = 0; i < n; ++i)
         bits[i] = 1;

@@ -12,13 +12,6 @@ std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n)
     return bits;
 }
 
-float grid_x(std::int32_t k)
-{
-    const std::vector<std::int32_t> bits = bits_of(k);
-    return static_cast<float>(
-        decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound));
-}
-
 std::string formatted(const char* format, double value)
 {
     char text[64];

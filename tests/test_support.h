@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers shared by the unit tests.
 
+#include "landscape.h" // grid_x
+
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -14,9 +16,6 @@ inline constexpr std::int32_t full_scale = 131071;
 
 // The bits of k, most significant first, n of them.
 std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n = bit_count);
-
-// x of the grid point k, narrowed to float as the program stores it.
-float grid_x(std::int32_t k);
 
 // Everything written to a stream by write(stream), as a string.
 template <typename Write>

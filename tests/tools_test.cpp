@@ -1,0 +1,31 @@
+// The numbers the teaching tools print, where they are facts.
+
+#include "landscape.h"
+#include "reliability.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+TEST(landscape_tool, every_peak_lies_in_its_own_basin)
+{
+    const std::vector<grid_peak> peaks = grid_peaks();
+    const std::vector<std::int32_t> basins = grid_basins(peaks);
+    ASSERT_EQ(basins.size(), static_cast<std::size_t>(grid_full_scale) + 1);
+    for (std::size_t i = 0; i < peaks.size(); ++i)
+        EXPECT_EQ(basins[static_cast<std::size_t>(peaks[i].k)], static_cast<std::int32_t>(i));
+    // The global maximum's basin reaches down to the valleys on either side.
+    EXPECT_EQ(basins[static_cast<std::size_t>(peaks[0].k - 5000)], 0);
+    EXPECT_EQ(basins[static_cast<std::size_t>(peaks[0].k + 5000)], 0);
+}
+
+TEST(reliability_tool, shares_add_up_to_one_and_most_searches_find_the_maximum)
+{
+    const std::vector<grid_peak> peaks = grid_peaks();
+    const std::vector<search_outcome> outcomes = run_searches(100, 1, 30.0);
+    ASSERT_EQ(outcomes.size(), 100u);
+    const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
+    EXPECT_NEAR(std::accumulate(shares.begin(), shares.end(), 0.0), 1.0, 1e-9);
+    EXPECT_GE(shares[0], 0.9);
+    EXPECT_EQ(run_searches(100, 1, 0.0).size(), 0u); // no time, no search
+}

@@ -1,0 +1,73 @@
+#include "landscape.h"
+
+#include "encoding.h"
+#include "objective.h"
+
+#include <algorithm>
+
+float grid_x(std::int32_t k)
+{
+    std::int32_t bits[grid_bits];
+    for (std::int32_t i = 0; i < grid_bits; ++i)
+        bits[i] = (k >> (grid_bits - 1 - i)) & 1;
+    return static_cast<float>(
+        decode_bits(bits, grid_full_scale, grid_bits, grid_lower, grid_upper));
+}
+
+float grid_objective(std::int32_t k)
+{
+    return static_cast<float>(objective(grid_x(k)));
+}
+
+std::vector<grid_peak> grid_peaks()
+{
+    std::vector<float> f(grid_full_scale + 1);
+    for (std::int32_t k = 0; k <= grid_full_scale; ++k)
+        f[static_cast<std::size_t>(k)] = grid_objective(k);
+    std::vector<grid_peak> peaks;
+    for (std::size_t first = 0; first < f.size();) {
+        std::size_t last = first; // the plateau of values equal to f[first]
+        while (last + 1 < f.size() && f[last + 1] == f[first])
+            ++last;
+        const bool above_left = first == 0 || f[first - 1] < f[first];
+        const bool above_right = last + 1 == f.size() || f[last + 1] < f[first];
+        if (above_left && above_right) {
+            const auto middle = static_cast<std::int32_t>((first + last) / 2);
+            peaks.push_back({middle, grid_x(middle), f[first]});
+        }
+        first = last + 1;
+    }
+    std::sort(peaks.begin(), peaks.end(),
+              [](const grid_peak& a, const grid_peak& b) { return a.value > b.value; });
+    return peaks;
+}
+
+std::vector<std::int32_t> grid_basins(const std::vector<grid_peak>& peaks)
+{
+    std::vector<std::size_t> by_x(peaks.size()); // peak indices from left to right
+    for (std::size_t i = 0; i < by_x.size(); ++i)
+        by_x[i] = i;
+    std::sort(by_x.begin(), by_x.end(),
+              [&](std::size_t a, std::size_t b) { return peaks[a].k < peaks[b].k; });
+
+    std::vector<std::int32_t> basins(grid_full_scale + 1);
+    std::int32_t from = 0;
+    for (std::size_t i = 0; i < by_x.size(); ++i) {
+        std::int32_t to = grid_full_scale; // the last point of this peak's basin
+        if (i + 1 < by_x.size()) {
+            to = peaks[by_x[i]].k;
+            float lowest = peaks[by_x[i]].value;
+            for (std::int32_t k = to + 1; k < peaks[by_x[i + 1]].k; ++k) {
+                const float value = grid_objective(k);
+                if (value < lowest) {
+                    lowest = value;
+                    to = k;
+                }
+            }
+        }
+        std::fill(basins.begin() + from, basins.begin() + to + 1,
+                  static_cast<std::int32_t>(by_x[i]));
+        from = to + 1;
+    }
+    return basins;
+}

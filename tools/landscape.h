@@ -1,0 +1,37 @@
+#pragma once
+// The objective over the program's grid: the 131072 points that 17 bits
+// give on [-2, 2], and the local maxima of that landscape.
+
+#include <cstdint>
+#include <vector>
+
+// --- The grid -------------------------------------------------------------
+
+inline constexpr float grid_lower = -2.0f;
+inline constexpr float grid_upper = 2.0f;
+inline constexpr std::int32_t grid_bits = 17;
+inline constexpr std::int32_t grid_full_scale = 131071; // 2^17 - 1: the last point
+
+// Returns x of grid point k (0 .. grid_full_scale), narrowed to float as the
+// program stores it: grid_x(0) = -2, grid_x(48917) = -0.507160.
+float grid_x(std::int32_t k);
+
+// Returns f at grid point k, narrowed to float as the program stores it.
+float grid_objective(std::int32_t k);
+
+// --- Local maxima ---------------------------------------------------------
+
+struct grid_peak {
+    std::int32_t k; // the middle of the peak's plateau of equal values
+    float x;
+    float value;
+};
+
+// Returns the local maxima of grid_objective, highest first. A run of equal
+// neighbouring values counts as one peak. The first is the global maximum.
+std::vector<grid_peak> grid_peaks();
+
+// Returns, for each grid point k, the index in peaks of the peak whose basin
+// holds k. Basins are split at the lowest point between neighbouring peaks.
+// peaks must come from grid_peaks().
+std::vector<std::int32_t> grid_basins(const std::vector<grid_peak>& peaks);

@@ -1,0 +1,71 @@
+// sinc-reliability [runs]: runs many searches (10000 unless told), each from
+// a random start with its own fixed seed, and prints how often they end in
+// each local maximum's basin, then the distribution of the best objective as
+// "low high share" rows, for plotting. The same command prints the same
+// figures every time.
+
+#include "landscape.h"
+#include "reliability.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+constexpr int default_runs = 10000;
+constexpr int most_runs = 1000000;
+constexpr double time_limit_seconds = 300;
+constexpr std::uint32_t first_seed = 1;
+constexpr float global_threshold = 1.5f; // only the global maximum's basin reaches it
+constexpr int bin_count = 40;            // over the range of best objectives met
+
+void print_shares(const std::vector<search_outcome>& outcomes)
+{
+    const std::vector<grid_peak> peaks = grid_peaks();
+    const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
+    int global = 0;
+    for (const search_outcome& outcome : outcomes)
+        global += outcome.best_objective > global_threshold ? 1 : 0;
+    std::printf("# searches: %zu, seeds %u to %zu\n", outcomes.size(), first_seed,
+                first_seed + outcomes.size() - 1);
+    std::printf("# best objective above 1.5 (the global maximum): %.1f%%\n",
+                100.0 * global / static_cast<double>(outcomes.size()));
+    std::printf("# share ending in the basin of each local maximum:\n");
+    for (std::size_t i = 0; i < peaks.size(); ++i)
+        std::printf("#   x = %9.6f  f = %.6f  %5.1f%%\n", static_cast<double>(peaks[i].x),
+                    static_cast<double>(peaks[i].value), 100.0 * shares[i]);
+}
+
+void print_histogram(const std::vector<search_outcome>& outcomes)
+{
+    const auto [lowest, highest] = std::minmax_element(
+        outcomes.begin(), outcomes.end(), [](const search_outcome& a, const search_outcome& b) {
+            return a.best_objective < b.best_objective;
+        });
+    const double low = lowest->best_objective;
+    const double width =
+        std::max(static_cast<double>(highest->best_objective) - low, 1e-6) / bin_count;
+    std::vector<int> counts(bin_count);
+    for (const search_outcome& outcome : outcomes) {
+        const int bin = static_cast<int>((outcome.best_objective - low) / width);
+        ++counts[static_cast<std::size_t>(std::min(bin, bin_count - 1))];
+    }
+    std::printf("# distribution of the best objective: low high share\n");
+    for (int bin = 0; bin < bin_count; ++bin)
+        std::printf("%.6f %.6f %.5f\n", low + bin * width, low + (bin + 1) * width,
+                    counts[static_cast<std::size_t>(bin)] / static_cast<double>(outcomes.size()));
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int runs = argc > 1 ? std::atoi(argv[1]) : default_runs;
+    if (runs < 1 || runs > most_runs) {
+        std::fprintf(stderr, "usage: sinc-reliability [runs, 1 to %d]\n", most_runs);
+        return 2;
+    }
+    const std::vector<search_outcome> outcomes = run_searches(runs, first_seed, time_limit_seconds);
+    print_shares(outcomes);
+    print_histogram(outcomes);
+    return 0;
+}
