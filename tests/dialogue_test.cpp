@@ -10,12 +10,6 @@
 #include <regex>
 
 namespace {
-const std::string menu = "\n************************************************* \n"
-                         "         1. Gere solucao inicial \n"
-                         "         2. Simulated Annealing \n"
-                         "         0. Sair \n"
-                         "         Escolha: ";
-const std::string reminder = "\n ----- Gere uma solucao inicial -------\n";
 
 std::string times(int count, const std::string& text)
 {
@@ -37,17 +31,17 @@ void expect_dialogue(const std::string& input, const std::string& expected)
 
 TEST(dialogue, fixed_texts)
 {
-    expect_dialogue("0\n", menu);
-    expect_dialogue("2\n2\n0\n", menu + reminder + menu + reminder + menu);
-    expect_dialogue("3\n-1\n0\n", times(3, menu));
+    expect_dialogue("0\n", menu_text);
+    expect_dialogue("2\n2\n0\n", menu_text + reminder_text + menu_text + reminder_text + menu_text);
+    expect_dialogue("3\n-1\n0\n", times(3, menu_text));
 }
 
 TEST(dialogue, unreadable_input_and_end_of_input)
 {
-    expect_dialogue("", menu);
-    expect_dialogue("abc\n99999999999\n", times(3, menu)); // then input ends
-    expect_dialogue("x 1\n-\n+0\n", times(3, menu));
-    expect_dialogue("2", menu + reminder + menu); // no final newline
+    expect_dialogue("", menu_text);
+    expect_dialogue("abc\n99999999999\n", times(3, menu_text)); // then input ends
+    expect_dialogue("x 1\n-\n+0\n", times(3, menu_text));
+    expect_dialogue("2", menu_text + reminder_text + menu_text); // no final newline
 }
 
 TEST(dialogue, random_solution_report_agrees_with_its_bits)
@@ -58,7 +52,7 @@ TEST(dialogue, random_solution_report_agrees_with_its_bits)
                                    "valor de x = (\\S+) \nfuncao objetivo = (\\S+) \n");
     std::smatch fields;
     ASSERT_TRUE(std::regex_search(run.output, fields, report)) << run.output;
-    EXPECT_EQ(run.output, menu + fields.str(0) + menu);
+    EXPECT_EQ(run.output, menu_text + fields.str(0) + menu_text);
 
     const std::string printed = std::regex_replace(fields.str(1), std::regex(" "), "");
     const std::int32_t k = static_cast<std::int32_t>(std::stol(printed, nullptr, 2));
@@ -77,5 +71,5 @@ TEST(dialogue, a_second_search_continues_from_the_first)
     EXPECT_EQ(reports[1].examined, "1816");
     EXPECT_EQ(reports[1].start_objective, reports[0].best_objective);
     EXPECT_EQ(reports[1].start_x, reports[0].best_x);
-    EXPECT_EQ(run.output.substr(run.output.size() - menu.size()), menu);
+    EXPECT_EQ(run.output.substr(run.output.size() - menu_text.size()), menu_text);
 }

@@ -45,16 +45,6 @@ TEST(bit_encoding, only_exact_ones_count_and_flip_clears_anything_else)
     EXPECT_EQ(bits_to_integer(bits.data(), -5), 0);
 }
 
-TEST(bit_encoding, copy_takes_exactly_n_elements)
-{
-    std::vector<std::int32_t> destination{7, 7, 7};
-    const std::vector<std::int32_t> source{0, 1, 0};
-    copy_bits(destination.data(), source.data(), 2);
-    EXPECT_EQ(destination, (std::vector<std::int32_t>{0, 1, 7}));
-    copy_bits(destination.data(), source.data(), -1);
-    EXPECT_EQ(destination, (std::vector<std::int32_t>{0, 1, 7}));
-}
-
 TEST(bit_encoding, bits_print_in_brackets_with_single_blanks)
 {
     const std::vector<std::int32_t> bits{1, 0, 1};
@@ -76,17 +66,4 @@ TEST(random_draws, random_below_covers_its_range_and_nothing_else)
         seen.insert(draw);
     }
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(bit_count));
-}
-
-TEST(random_draws, fill_gives_bits_and_a_fixed_seed_repeats_them)
-{
-    std::vector<std::int32_t> first(bit_count, 5);
-    std::vector<std::int32_t> second(bit_count, 5);
-    seed_random(42);
-    fill_random_bits(first.data(), bit_count);
-    seed_random(42);
-    fill_random_bits(second.data(), bit_count);
-    EXPECT_EQ(first, second);
-    for (const std::int32_t bit : first)
-        EXPECT_TRUE(bit == 0 || bit == 1);
 }

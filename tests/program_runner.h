@@ -3,6 +3,14 @@
 
 #include <string>
 
+// The program's fixed texts: its menu, and the reminder of option 2 before any 1.
+inline const std::string menu_text = "\n************************************************* \n"
+                                     "         1. Gere solucao inicial \n"
+                                     "         2. Simulated Annealing \n"
+                                     "         0. Sair \n"
+                                     "         Escolha: ";
+inline const std::string reminder_text = "\n ----- Gere uma solucao inicial -------\n";
+
 struct program_run {
     std::string output; // everything written to standard output
     std::string errors; // everything written to standard error

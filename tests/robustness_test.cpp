@@ -2,6 +2,7 @@
 // typed, it must end by itself, cleanly, printing only what it knows.
 
 #include "program_runner.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -40,32 +41,19 @@ std::string random_dialogue(std::mt19937& random)
     return dialogue;
 }
 
-// The texts the program may print, each a whole block.
-const std::string menu = "\n************************************************* \n"
-                         "         1. Gere solucao inicial \n"
-                         "         2. Simulated Annealing \n"
-                         "         0. Sair \n"
-                         "         Escolha: ";
-const std::string reminder = "\n ----- Gere uma solucao inicial -------\n";
+// The reports the program may print beside the menu and the reminder.
 const std::regex random_report("Solucao aleatoria: v = \\[(?:[01] ){16}[01]\\]\n"
                                "valor de x = -?\\d\\.\\d{6} \n"
                                "funcao objetivo = -?\\d\\.\\d{6} \n");
-const std::regex
-    search_report("Solucao inicial: fo corrente = -?\\d\\.\\d{6}   valor de fo = -?\\d\\.\\d{6} \n"
-                  "\\*{9} Melhor Solucao obtida pelo SA \\*{14} \n"
-                  "valor de x = -?\\d\\.\\d{6} \n"
-                  "funcao objetivo = -?\\d\\.\\d{6} \n"
-                  "Num\\. de solucoes analisadas = 1816 \n"
-                  "\\*{54} \n");
 
 // The length of the block that output starts with at from, or 0 for none.
 std::size_t block_at(const std::string& output, std::size_t from)
 {
-    for (const std::string* text : {&menu, &reminder})
+    for (const std::string* text : {&menu_text, &reminder_text})
         if (output.compare(from, text->size(), *text) == 0)
             return text->size();
     std::smatch block;
-    for (const std::regex* pattern : {&random_report, &search_report})
+    for (const std::regex* pattern : {&random_report, &search_report_pattern})
         if (std::regex_search(output.begin() + static_cast<std::ptrdiff_t>(from), output.end(),
                               block, *pattern, std::regex_constants::match_continuous))
             return static_cast<std::size_t>(block.length(0));
@@ -100,7 +88,7 @@ TEST(robustness, generated_dialogues_end_cleanly_with_known_output)
         ASSERT_EQ(run.files_created, 0);
         ASSERT_EQ(first_unknown(run.output), std::string::npos)
             << "input: " << testing::PrintToString(input) << "\noutput: " << run.output;
-        ASSERT_EQ(run.output.rfind(menu, 0), 0u); // every dialogue starts with the menu
+        ASSERT_EQ(run.output.rfind(menu_text, 0), 0u); // every dialogue starts with the menu
         with_search += run.output.find("Melhor Solucao") != std::string::npos ? 1 : 0;
     }
     EXPECT_GE(ran, dialogue_count / 2) << "the time budget ran out early";
@@ -109,7 +97,7 @@ TEST(robustness, generated_dialogues_end_cleanly_with_known_output)
 
 TEST(robustness, the_checker_rejects_what_the_program_must_not_print)
 {
-    EXPECT_EQ(first_unknown(menu + reminder + menu), std::string::npos);
-    EXPECT_EQ(first_unknown(menu + "Escolha invalida\n"), menu.size());
-    EXPECT_EQ(first_unknown(menu + menu.substr(1)), menu.size());
+    EXPECT_EQ(first_unknown(menu_text + reminder_text + menu_text), std::string::npos);
+    EXPECT_EQ(first_unknown(menu_text + "Escolha invalida\n"), menu_text.size());
+    EXPECT_EQ(first_unknown(menu_text + menu_text.substr(1)), menu_text.size());
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ struct search_report {
     std::string best_objective;
     std::string examined;
 };
+
+// One printed search, from its starting line to its closing asterisks; the
+// groups are the fields of search_report, in order.
+extern const std::regex search_report_pattern;
 
 // Every search report in text, in order.
 std::vector<search_report> search_reports(const std::string& text);
