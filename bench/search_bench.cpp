@@ -5,7 +5,9 @@
 #include "anneal.h"
 #include "c_style_search.h"
 #include "encoding.h"
+#include "landscape.h"
 #include "objective.h"
+#include "problem.h"
 #include "random.h"
 
 #include <benchmark/benchmark.h>
@@ -14,10 +16,6 @@
 #include <vector>
 
 namespace {
-constexpr int bit_count = 17;
-constexpr int full_scale = 131071;
-constexpr float lower_bound = -2.0f;
-constexpr float upper_bound = 2.0f;
 constexpr int start_point = 90000; // a start outside the global basin
 constexpr std::uint32_t seed = 1;
 
@@ -27,14 +25,13 @@ using search_function = void (*)(std::FILE*, int, int, int*, float*, double, dou
 // One search from start_point with the program's parameters.
 void search_once(search_function search, std::FILE* out, std::uint32_t search_seed)
 {
-    std::vector<int> bits(bit_count);
-    for (int i = 0; i < bit_count; ++i)
-        bits[static_cast<std::size_t>(i)] = (start_point >> (bit_count - 1 - i)) & 1;
-    float current = static_cast<float>(objective(static_cast<float>(
-        decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound))));
+    std::int32_t bits[grid_bits];
+    grid_bits_of(start_point, bits);
+    float current = grid_objective(start_point);
     seed_random(search_seed);
-    search(out, bit_count, full_scale, bits.data(), &current, 0.97f, 100.0f, 0.1f, bit_count / 2,
-           lower_bound, upper_bound);
+    search(out, grid_bits, grid_full_scale, bits, &current, search_cooling,
+           search_initial_temperature, search_final_temperature, grid_bits / 2, problem_lower,
+           problem_upper);
 }
 
 std::string printed_by(search_function search, std::uint32_t search_seed)
@@ -60,10 +57,10 @@ void bm_objective(benchmark::State& state)
 
 void bm_decode_bits(benchmark::State& state)
 {
-    std::vector<int> bits(bit_count, 1);
+    std::vector<std::int32_t> bits(grid_bits, 1);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound));
+            decode_bits(bits.data(), grid_full_scale, grid_bits, problem_lower, problem_upper));
         flip_bit(bits.data(), 3);
     }
 }

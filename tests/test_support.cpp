@@ -4,11 +4,10 @@
 
 #include <regex>
 
-std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n)
+std::vector<std::int32_t> bits_of(std::int32_t k)
 {
-    std::vector<std::int32_t> bits(static_cast<std::size_t>(n));
-    for (std::int32_t i = 0; i < n; ++i)
-        bits[static_cast<std::size_t>(i)] = (k >> (n - 1 - i)) & 1;
+    std::vector<std::int32_t> bits(grid_bits);
+    grid_bits_of(k, bits.data());
     return bits;
 }
 

@@ -15,8 +15,8 @@ inline constexpr float upper_bound = 2.0f;
 inline constexpr std::int32_t bit_count = 17;
 inline constexpr std::int32_t full_scale = 131071;
 
-// The bits of k, most significant first, n of them.
-std::vector<std::int32_t> bits_of(std::int32_t k, std::int32_t n = bit_count);
+// The 17 bits of grid point k, most significant first.
+std::vector<std::int32_t> bits_of(std::int32_t k);
 
 // Everything written to a stream by write(stream), as a string.
 template <typename Write>

@@ -5,11 +5,16 @@
 
 #include <algorithm>
 
+void grid_bits_of(std::int32_t k, std::int32_t* bits)
+{
+    for (std::int32_t i = 0; i < grid_bits; ++i)
+        bits[i] = (k >> (grid_bits - 1 - i)) & 1;
+}
+
 float grid_x(std::int32_t k)
 {
     std::int32_t bits[grid_bits];
-    for (std::int32_t i = 0; i < grid_bits; ++i)
-        bits[i] = (k >> (grid_bits - 1 - i)) & 1;
+    grid_bits_of(k, bits);
     return static_cast<float>(
         decode_bits(bits, grid_full_scale, grid_bits, grid_lower, grid_upper));
 }
