@@ -36,12 +36,21 @@ TEST(dialogue, fixed_texts)
     expect_dialogue("3\n-1\n0\n", times(3, menu_text));
 }
 
-TEST(dialogue, unreadable_input_and_end_of_input)
+// The menu reads like "%d"; a word drops the rest of its line, a number
+// beyond 32 bits is out of range, and the end of input quits.
+TEST(dialogue, what_the_menu_makes_of_any_input)
 {
-    expect_dialogue("", menu_text);
-    expect_dialogue("abc\n99999999999\n", times(3, menu_text)); // then input ends
-    expect_dialogue("x 1\n-\n+0\n", times(3, menu_text));
-    expect_dialogue("2", menu_text + reminder_text + menu_text); // no final newline
+    const std::string& m = menu_text;
+    expect_dialogue(" \n\t\v\f\r7 +3 -1 007\n12abc 0\n", times(7, m)); // "abc 0" is dropped
+    expect_dialogue("2147483648 4294967296 4294967297 -99999999999999999999\n", times(5, m));
+    const std::string stray_bytes("\x01\xff\0 1\n", 6);
+    expect_dialogue("-\n2\n- 5\n6\n" + stray_bytes + "0\n", m + m + reminder_text + times(4, m));
+    expect_dialogue("2+2\n0\n", m + reminder_text + m + reminder_text + m); // "+" is what 2 drops
+    expect_dialogue("", m);
+    expect_dialogue("word", m); // input ends inside a word
+    expect_dialogue("-", m);
+    expect_dialogue("abc\n99999999999\n", times(3, m));
+    expect_dialogue("2", m + reminder_text + m); // no final newline
 }
 
 TEST(dialogue, random_solution_report_agrees_with_its_bits)
