@@ -1,7 +1,9 @@
 #pragma once
 // The same search written the way a C programmer would put it down at first
-// go: one file, static helpers, malloc, the same arithmetic in the same
-// order. It is the baseline that the library's search is timed against.
+// go: one file, static helpers, malloc, and the arithmetic step by step as
+// described, with two decodes (a pow per bit) and two evaluations of the
+// objective per move. The library's search must print and leave exactly
+// what this one does; the benchmark times the two side by side.
 
 #include <cstdint>
 #include <cstdio>

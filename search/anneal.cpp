@@ -11,7 +11,9 @@ namespace {
 constexpr std::uint32_t uniform_steps = 10000;
 constexpr long double uniform_resolution = 0.0001L; // 1 / uniform_steps, in extended precision
 
-// What one run carries from move to move.
+// What one run carries from move to move. Besides the vector, it keeps the
+// vector's integer value and its objective at full precision up to date, so
+// that a move decodes and evaluates only the solution it proposes.
 struct run_state {
     std::int32_t* bits;
     std::int32_t* best_bits;
@@ -19,14 +21,23 @@ struct run_state {
     std::int32_t full_scale;
     float lower;
     float upper;
-    float* current_objective;
+    float* current_objective; // the running sum of accepted deltas
+    std::int32_t k;           // the integer value of bits
+    double f;                 // objective of the decoded bits, not narrowed
     float best_objective;
     float best_x;
 };
 
-float decoded_x(const run_state& run)
+float x_of(const run_state& run, std::int32_t k)
 {
-    return static_cast<float>(decode_bits(run.bits, run.full_scale, run.n, run.lower, run.upper));
+    return static_cast<float>(decode_integer(k, run.full_scale, run.lower, run.upper));
+}
+
+// Makes the solution of integer value k the current one.
+void move_to(run_state& run, std::int32_t k, double f)
+{
+    run.k = k;
+    run.f = f;
 }
 
 // An improvement always counts, and becomes the best when the running
@@ -41,22 +52,33 @@ void take_improvement(run_state& run, float delta, float new_x)
     }
 }
 
+// Flips back a refused move. Flipping back restores the vector, except when
+// the element held something other than 0 or 1: it became 0, and now 1.
+void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
+{
+    const std::int32_t k = flip_bit_tracking(run.bits, run.n, index, new_k);
+    if (k != run.k)
+        move_to(run, k, objective(x_of(run, k)));
+}
+
 // Inverts one random bit, then keeps or undoes the inversion.
 void make_move(run_state& run, double temperature)
 {
     const std::int32_t index = random_below(run.n);
-    const float old_x = decoded_x(run);
-    flip_bit(run.bits, index);
-    const float new_x = decoded_x(run);
-    const float new_objective = static_cast<float>(objective(new_x));
+    const std::int32_t new_k = flip_bit_tracking(run.bits, run.n, index, run.k);
+    const float new_x = x_of(run, new_k);
+    const double new_f = objective(new_x);
     // The old objective enters at full precision; only the difference is narrowed.
-    const float delta = static_cast<float>(new_objective - objective(old_x));
+    const float delta = static_cast<float>(static_cast<float>(new_f) - run.f);
     if (delta > 0.0f)
         take_improvement(run, delta, new_x);
     else if (accepts_worse(delta, temperature))
         *run.current_objective = *run.current_objective + delta;
-    else
-        flip_bit(run.bits, index);
+    else {
+        undo_move(run, index, new_k);
+        return;
+    }
+    move_to(run, new_k, new_f);
 }
 
 void print_report(std::FILE* out, float best_x, float best_objective, std::int32_t examined)
@@ -89,9 +111,11 @@ void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int
 {
     std::int32_t* best_bits = allocate_bits(n); // may end the process, before any output
     copy_bits(best_bits, bits, n);
-    run_state run{
-        bits, best_bits, n, full_scale, lower, upper, current_objective, *current_objective, 0.0f};
-    run.best_x = decoded_x(run);
+    const std::int32_t k = bits_to_integer(bits, n);
+    run_state run{bits, best_bits,          n,   full_scale, lower, upper, current_objective, k,
+                  0.0,  *current_objective, 0.0f};
+    run.best_x = x_of(run, k);
+    run.f = objective(run.best_x);
     std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
                  static_cast<double>(*current_objective), static_cast<double>(run.best_x));
 

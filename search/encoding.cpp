@@ -48,12 +48,16 @@ std::int32_t bits_to_integer(const std::int32_t* bits, std::int32_t n)
     return value;
 }
 
+double decode_integer(std::int32_t k, std::int32_t full_scale, float lower, float upper)
+{
+    const double low = lower;
+    return low - ((low - upper) * k) / full_scale;
+}
+
 double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32_t n, float lower,
                    float upper)
 {
-    const std::int32_t k = bits_to_integer(bits, n);
-    const double low = lower;
-    return low - ((low - upper) * k) / full_scale;
+    return decode_integer(bits_to_integer(bits, n), full_scale, lower, upper);
 }
 
 std::int32_t random_below(std::int32_t k)
@@ -72,6 +76,16 @@ void fill_random_bits(std::int32_t* bits, std::int32_t n)
 void flip_bit(std::int32_t* bits, std::int32_t i)
 {
     bits[i] = bits[i] == 0 ? 1 : 0;
+}
+
+std::int32_t flip_bit_tracking(std::int32_t* bits, std::int32_t n, std::int32_t i, std::int32_t k)
+{
+    const std::int32_t weight = std::int32_t{1} << (n - 1 - i);
+    const std::int32_t before = bits[i];
+    flip_bit(bits, i);
+    if (before == 1)
+        return k - weight;
+    return before == 0 ? k + weight : k; // anything else counted as 0 and becomes 0
 }
 
 void copy_bits(std::int32_t* destination, const std::int32_t* source, std::int32_t n)

@@ -2,6 +2,7 @@
 // finds the known optimum from many starting points.
 
 #include "anneal.h"
+#include "c_style_search.h"
 #include "encoding.h"
 #include "objective.h"
 #include "random.h"
@@ -129,4 +130,53 @@ TEST(annealing_search, is_repeatable_and_its_report_matches_the_state_it_leaves)
         EXPECT_NEAR(first.objective, objective(left_x), 1e-5);
         EXPECT_GE(first.objective, grid_objective(start));
     }
+}
+
+// The search keeps the current solution's integer value and objective from
+// move to move; the plain reference decodes and evaluates both solutions of
+// every move. Every printed byte, the vector and objective left behind and
+// the draws taken must be the same, also where equal values meet (plateaus
+// near the top, cold searches that linger there) and for an element holding 2.
+TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
+{
+    std::vector<std::vector<std::int32_t>> starts = {bits_of(0), bits_of(full_scale)};
+    for (std::int32_t k = 48905; k <= 48930; k += 3)
+        starts.push_back(bits_of(k));
+    for (const grid_peak& peak : grid_peaks())
+        starts.push_back(bits_of(peak.k));
+    for (const std::int32_t k : {48917, 48920, 70000, 100}) { // elements holding 2
+        starts.push_back(bits_of(k));
+        starts.back()[static_cast<std::size_t>(k % bit_count)] = 2;
+    }
+    // The program's schedule; cold ones; one so cold that even the rounding
+    // left in a float objective is refused.
+    const struct {
+        double initial, final;
+        std::int32_t moves;
+    } schedules[] = {{initial_temperature, final_temperature, moves_per_level},
+                     {0.5, final_temperature, 8},
+                     {0.2, final_temperature, 40},
+                     {1e-9, 1e-11, 4}};
+    for (const auto& schedule : schedules)
+        for (const std::vector<std::int32_t>& start : starts)
+            for (std::uint32_t seed = 0; seed < 6; ++seed) {
+                finished_search fast{start, -1.25f, ""}, plain{start, -1.25f, ""};
+                seed_random(seed);
+                fast.printed = captured([&](std::FILE* out) {
+                    anneal_to(out, bit_count, full_scale, fast.bits.data(), &fast.objective,
+                              cooling, schedule.initial, schedule.final, schedule.moves,
+                              lower_bound, upper_bound);
+                });
+                const std::uint32_t fast_next = next_random();
+                seed_random(seed);
+                plain.printed = captured([&](std::FILE* out) {
+                    c_style_anneal(out, bit_count, full_scale, plain.bits.data(), &plain.objective,
+                                   cooling, schedule.initial, schedule.final, schedule.moves,
+                                   lower_bound, upper_bound);
+                });
+                ASSERT_EQ(fast.printed, plain.printed) << seed;
+                ASSERT_EQ(fast.bits, plain.bits);
+                ASSERT_EQ(fast.objective, plain.objective);
+                ASSERT_EQ(fast_next, next_random());
+            }
 }
