@@ -23,12 +23,12 @@ using search_function = void (*)(std::FILE*, int, int, int*, float*, double, dou
 // One search from start_point with the program's parameters.
 void search_once(search_function search, std::FILE* out, std::uint32_t search_seed)
 {
-    std::int32_t bits[grid_bits];
+    std::int32_t bits[problem_bits];
     grid_bits_of(start_point, bits);
     float current = grid_objective(start_point);
     seed_random(search_seed);
-    search(out, grid_bits, grid_full_scale, bits, &current, search_cooling,
-           search_initial_temperature, search_final_temperature, grid_bits / 2, problem_lower,
+    search(out, problem_bits, problem_full_scale, bits, &current, search_cooling,
+           search_initial_temperature, search_final_temperature, problem_bits / 2, problem_lower,
            problem_upper);
 }
 
@@ -43,10 +43,10 @@ void bm_objective(benchmark::State& state)
 
 void bm_decode_bits(benchmark::State& state)
 {
-    std::vector<std::int32_t> bits(grid_bits, 1);
+    std::vector<std::int32_t> bits(problem_bits, 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            decode_bits(bits.data(), grid_full_scale, grid_bits, problem_lower, problem_upper));
+        benchmark::DoNotOptimize(decode_bits(bits.data(), problem_full_scale, problem_bits,
+                                             problem_lower, problem_upper));
         flip_bit(bits.data(), 3);
     }
 }

@@ -5,6 +5,7 @@
 #include "encoding.h"
 #include "menu.h"
 #include "objective.h"
+#include "output.h"
 #include "problem.h"
 #include "random.h"
 
@@ -68,5 +69,5 @@ int main()
     } while (choice != choice_quit);
 
     release_bits(bits);
-    return 0;
+    return finish_output("sinc-anneal");
 }

@@ -1,30 +1,20 @@
 #include "menu.h"
 
-#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <limits>
+#include <string>
 
 namespace {
 constexpr std::int32_t first_choice = 0;
 constexpr std::int32_t last_choice = 2;
-constexpr std::int64_t magnitude_cap = std::int64_t{1} << 31; // beyond either 32-bit limit
-constexpr std::int64_t decimal_base = 10;
-
-// The white space of "%d" in the C locale.
-bool is_space(int c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool is_digit(int c)
-{
-    return c >= '0' && c <= '9';
-}
+constexpr std::int32_t not_a_choice = last_choice + 1; // what a token that is no number counts as
 
 // Returns the first character that is not white space, or EOF.
 int skip_space(std::FILE* in)
 {
     int c = std::getc(in);
-    while (is_space(c))
+    while (c != EOF && std::isspace(c) != 0)
         c = std::getc(in);
     return c;
 }
@@ -38,57 +28,61 @@ bool drop_line(std::FILE* in)
     return c != EOF;
 }
 
-// Reads the digits that start with c, clamped to 32 bits, and puts back the
-// first character after them.
-std::int32_t read_digits(std::FILE* in, int c, bool negative)
+// The value of an optional minus and digits, held to 32 bits.
+std::int32_t clamped_value(const std::string& token)
 {
-    std::int64_t magnitude = 0;
-    for (; is_digit(c); c = std::getc(in))
-        magnitude = std::min(magnitude * decimal_base + (c - '0'), magnitude_cap);
-    if (c != EOF)
-        std::ungetc(c, in);
-    const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    std::int32_t value = 0;
+    const auto result = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return token[0] == '-' ? std::numeric_limits<std::int32_t>::min()
+                               : std::numeric_limits<std::int32_t>::max();
+    return value;
 }
 
-void print_menu()
+// Reads one number into *choice as the header describes; a token that is
+// not a number gives not_a_choice. Returns false when input ends first.
+bool read_choice(std::FILE* in, std::int32_t* choice)
 {
-    std::fputs("\n************************************************* \n", stdout);
-    std::fputs("         1. Gere solucao inicial \n", stdout);
-    std::fputs("         2. Simulated Annealing \n", stdout);
-    std::fputs("         0. Sair \n", stdout);
-    std::fputs("         Escolha: ", stdout);
-    std::fflush(stdout); // the prompt has no newline, so show it before waiting
+    int c = skip_space(in);
+    std::string token = c == '-' ? "-" : "";
+    if (c == '-' || c == '+')
+        c = std::getc(in);
+    if (std::isdigit(c) == 0) {
+        *choice = not_a_choice;
+        // A newline right after a lone sign has ended its line already.
+        return c != EOF && (c == '\n' || drop_line(in));
+    }
+    for (; std::isdigit(c) != 0; c = std::getc(in))
+        token += static_cast<char>(c);
+    std::ungetc(c, in); // does nothing at EOF
+    *choice = clamped_value(token);
+    return true;
+}
+
+void print_menu(std::FILE* out)
+{
+    std::fputs("\n************************************************* \n", out);
+    std::fputs("         1. Gere solucao inicial \n", out);
+    std::fputs("         2. Simulated Annealing \n", out);
+    std::fputs("         0. Sair \n", out);
+    std::fputs("         Escolha: ", out);
+    std::fflush(out); // the prompt has no newline, so show it before waiting
 }
 } // namespace
 
-read_status read_number(std::FILE* in, std::int32_t* value)
+std::int32_t read_menu_choice_from(std::FILE* in, std::FILE* out)
 {
-    int c = skip_space(in);
-    const bool negative = c == '-';
-    if (c == '-' || c == '+')
-        c = std::getc(in);
-    if (is_digit(c)) {
-        *value = read_digits(in, c, negative);
-        return read_status::number;
+    for (;;) {
+        print_menu(out);
+        std::int32_t choice = not_a_choice;
+        if (!read_choice(in, &choice))
+            return first_choice;
+        if (choice >= first_choice && choice <= last_choice)
+            return choice;
     }
-    if (c == EOF)
-        return read_status::end_of_input;
-    if (c == '\n') // a lone sign ending its line: the line is gone already
-        return read_status::not_a_number;
-    return drop_line(in) ? read_status::not_a_number : read_status::end_of_input;
 }
 
 std::int32_t read_menu_choice()
 {
-    for (;;) {
-        print_menu();
-        std::int32_t choice = 0;
-        const read_status status = read_number(stdin, &choice);
-        if (status == read_status::end_of_input)
-            return 0;
-        if (status == read_status::number && choice >= first_choice && choice <= last_choice)
-            return choice;
-    }
+    return read_menu_choice_from(stdin, stdout);
 }

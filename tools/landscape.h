@@ -2,21 +2,18 @@
 // The objective over the program's grid: the 131072 points that 17 bits
 // give on [-2, 2], and the local maxima of that landscape.
 
+#include "problem.h"
+
 #include <cstdint>
 #include <vector>
 
 // --- The grid -------------------------------------------------------------
 
-inline constexpr float grid_lower = -2.0f;
-inline constexpr float grid_upper = 2.0f;
-inline constexpr std::int32_t grid_bits = 17;
-inline constexpr std::int32_t grid_full_scale = 131071; // 2^17 - 1: the last point
-
-// Sets bits, grid_bits of them, to the code of grid point k, most
+// Sets bits, problem_bits of them, to the code of grid point k, most
 // significant first: k = 5 gives 00000000000000101.
 void grid_bits_of(std::int32_t k, std::int32_t* bits);
 
-// Returns x of grid point k (0 .. grid_full_scale), narrowed to float as the
+// Returns x of grid point k (0 .. problem_full_scale), narrowed to float as the
 // program stores it: grid_x(0) = -2, grid_x(48917) = -0.507160.
 float grid_x(std::int32_t k);
 

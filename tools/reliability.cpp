@@ -14,15 +14,15 @@ namespace {
 // One search from a random start, as option 1 and then option 2 would do it.
 search_outcome search_once(std::FILE* silent, std::uint32_t seed)
 {
-    std::int32_t bits[grid_bits];
+    std::int32_t bits[problem_bits];
     seed_random(seed);
-    fill_random_bits(bits, grid_bits);
+    fill_random_bits(bits, problem_bits);
     float current = static_cast<float>(objective(static_cast<float>(
-        decode_bits(bits, grid_full_scale, grid_bits, problem_lower, problem_upper))));
-    anneal_to(silent, grid_bits, grid_full_scale, bits, &current, search_cooling,
-              search_initial_temperature, search_final_temperature, grid_bits / 2, problem_lower,
+        decode_bits(bits, problem_full_scale, problem_bits, problem_lower, problem_upper))));
+    anneal_to(silent, problem_bits, problem_full_scale, bits, &current, search_cooling,
+              search_initial_temperature, search_final_temperature, problem_bits / 2, problem_lower,
               problem_upper);
-    return {bits_to_integer(bits, grid_bits), current};
+    return {bits_to_integer(bits, problem_bits), current};
 }
 } // namespace
 

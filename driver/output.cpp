@@ -1,0 +1,19 @@
+#include "output.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+int finish_output(const char* program)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return 0;
+    // When the failed write came earlier, there is no reason left to show.
+    if (errno != 0)
+        std::fprintf(stderr, "%s: error writing standard output: %s\n", program,
+                     std::strerror(errno));
+    else
+        std::fprintf(stderr, "%s: error writing standard output\n", program);
+    return 1;
+}
