@@ -21,6 +21,7 @@ struct run_state {
     std::int32_t full_scale;
     float lower;
     float upper;
+    const search_variant* variant;
     float* current_objective; // the running sum of accepted deltas
     std::int32_t k;           // the integer value of bits
     double f;                 // objective of the decoded bits, not narrowed
@@ -40,15 +41,16 @@ void move_to(run_state& run, std::int32_t k, double f)
     run.f = f;
 }
 
-// An improvement always counts, and becomes the best when the running
-// objective passes the best one.
-void take_improvement(run_state& run, float delta, float new_x)
+// Makes the proposed solution the current one. It becomes the best when the
+// running objective passes the best one, which only an improvement can do.
+void take_move(run_state& run, std::int32_t k, double f, float delta, float x)
 {
     *run.current_objective = *run.current_objective + delta;
+    move_to(run, k, f);
     if (*run.current_objective > run.best_objective) {
         copy_bits(run.best_bits, run.bits, run.n);
         run.best_objective = *run.current_objective;
-        run.best_x = new_x;
+        run.best_x = x;
     }
 }
 
@@ -70,15 +72,16 @@ void make_move(run_state& run, double temperature)
     const double new_f = objective(new_x);
     // The old objective enters at full precision; only the difference is narrowed.
     const float delta = static_cast<float>(static_cast<float>(new_f) - run.f);
-    if (delta > 0.0f)
-        take_improvement(run, delta, new_x);
-    else if (accepts_worse(delta, temperature))
-        *run.current_objective = *run.current_objective + delta;
-    else {
+    const bool taken = delta > 0.0f || (run.variant->rule == move_rule::anneal &&
+                                        accepts_worse(delta, temperature));
+    if (taken)
+        take_move(run, new_k, new_f, delta, new_x);
+    else
         undo_move(run, index, new_k);
-        return;
-    }
-    move_to(run, new_k, new_f);
+    if (run.variant->watch != nullptr)
+        run.variant->watch({temperature, delta, taken, run.k, *run.current_objective,
+                            run.best_objective, run.best_x},
+                           run.variant->context);
 }
 
 void print_report(std::FILE* out, float best_x, float best_objective, std::int32_t examined)
@@ -105,17 +108,27 @@ bool accepts_worse(float delta, double temperature)
     return std::exp(delta / temperature) > draw;
 }
 
-void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
-               float* current_objective, double cooling, double initial_temperature,
-               double final_temperature, std::int32_t moves_per_level, float lower, float upper)
+void search_to(const search_variant& variant, std::FILE* out, std::int32_t n,
+               std::int32_t full_scale, std::int32_t* bits, float* current_objective,
+               double cooling, double initial_temperature, double final_temperature,
+               std::int32_t moves_per_level, float lower, float upper)
 {
     std::int32_t* best_bits = allocate_bits(n); // may end the process, before any output
     copy_bits(best_bits, bits, n);
     const std::int32_t k = bits_to_integer(bits, n);
-    run_state run{bits, best_bits,          n,   full_scale, lower, upper, current_objective, k,
-                  0.0,  *current_objective, 0.0f};
-    run.best_x = x_of(run, k);
-    run.f = objective(run.best_x);
+    const auto x = static_cast<float>(decode_integer(k, full_scale, lower, upper));
+    run_state run{bits,
+                  best_bits,
+                  n,
+                  full_scale,
+                  lower,
+                  upper,
+                  &variant,
+                  current_objective,
+                  k,
+                  objective(x),
+                  *current_objective,
+                  x};
     std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
                  static_cast<double>(*current_objective), static_cast<double>(run.best_x));
 
@@ -131,6 +144,14 @@ void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int
     copy_bits(bits, best_bits, n);
     *current_objective = run.best_objective;
     release_bits(best_bits);
+}
+
+void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
+               float* current_objective, double cooling, double initial_temperature,
+               double final_temperature, std::int32_t moves_per_level, float lower, float upper)
+{
+    search_to({move_rule::anneal, nullptr, nullptr}, out, n, full_scale, bits, current_objective,
+              cooling, initial_temperature, final_temperature, moves_per_level, lower, upper);
 }
 
 void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,

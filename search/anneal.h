@@ -37,3 +37,37 @@ void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int
 void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
             double cooling, double initial_temperature, double final_temperature,
             std::int32_t moves_per_level, float lower, float upper);
+
+// --- Variants, for the tools ----------------------------------------------
+
+// What a search does with a move that does not improve (delta <= 0).
+enum class move_rule {
+    anneal, // takes it as accepts_worse decides, with one draw
+    climb,  // undoes it, without a draw
+};
+
+// One move as a watcher sees it, once it has been taken or undone.
+struct move_report {
+    double temperature;
+    float delta; // the change of f that the move proposed
+    bool taken;
+    std::int32_t current_k;  // the integer value of the current solution now
+    float current_objective; // the running objective now
+    float best_objective;    // the best met so far, and its x
+    float best_x;
+};
+
+// How to run a search: the rule for moves that do not improve, and a
+// function called after every move with context (none when null).
+struct search_variant {
+    move_rule rule;
+    void (*watch)(const move_report& move, void* context);
+    void* context;
+};
+
+// anneal_to, run as variant says; anneal_to is the anneal rule, unwatched.
+// With the climb rule, T only counts the levels.
+void search_to(const search_variant& variant, std::FILE* out, std::int32_t n,
+               std::int32_t full_scale, std::int32_t* bits, float* current_objective,
+               double cooling, double initial_temperature, double final_temperature,
+               std::int32_t moves_per_level, float lower, float upper);

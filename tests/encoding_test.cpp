@@ -43,8 +43,12 @@ TEST(bit_encoding, only_exact_ones_count_and_flips_keep_track_of_the_value)
 TEST(bit_encoding, bits_print_in_brackets_with_single_blanks)
 {
     const std::int32_t bits[] = {1, 0, 1};
-    for (const auto& [n, text] : {std::pair{3, "[1 0 1]\n"}, {1, "[1]\n"}, {0, "[]\n"}})
-        EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits, n); }), text);
+    const struct {
+        std::int32_t n;
+        const char* text;
+    } cases[] = {{3, "[1 0 1]\n"}, {1, "[1]\n"}, {0, "[]\n"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits, c.n); }), c.text);
 }
 
 TEST(random_draws, random_below_covers_its_range_and_nothing_else)
@@ -75,5 +79,5 @@ TEST(random_draws, every_position_of_a_fill_is_a_fair_coin)
         }
     }
     for (const int count : ones)
-        EXPECT_NEAR(count, fills / 2, 5 * std::sqrt(fills / 4.0)); // five standard deviations
+        EXPECT_NEAR(count, fills / 2.0, 5 * std::sqrt(fills / 4.0)); // five standard deviations
 }

@@ -4,6 +4,7 @@
 // Blocks are separated by two blank lines, as gnuplot's "index" expects.
 
 #include "landscape.h"
+#include "output.h"
 
 #include <cstdio>
 
@@ -24,5 +25,5 @@ int main()
     for (const grid_peak& peak : grid_peaks())
         std::printf("%.6f %.6f %d\n", static_cast<double>(peak.x), static_cast<double>(peak.value),
                     peak.k);
-    return 0;
+    return finish_output("sinc-landscape");
 }

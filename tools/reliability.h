@@ -2,20 +2,17 @@
 // Many independent searches, to see how often one search finds the best
 // point and where it ends when it does not.
 
+#include "study.h"
+
 #include <cstdint>
 #include <vector>
-
-struct search_outcome {
-    std::int32_t k;       // the grid point the search ended at
-    float best_objective; // the objective it reported
-};
 
 // Runs up to runs searches with the program's parameters, search i from a
 // random start drawn, like its moves, from seed first_seed + i. Stops early
 // once seconds have passed. Nothing is printed.
-std::vector<search_outcome> run_searches(int runs, std::uint32_t first_seed, double seconds);
+std::vector<run_outcome> run_searches(int runs, std::uint32_t first_seed, double seconds);
 
 // Returns the share of outcomes that ended in each basin, indexed like the
 // peaks behind basins (see grid_basins); all zero for no outcomes.
-std::vector<double> basin_shares(const std::vector<search_outcome>& outcomes,
+std::vector<double> basin_shares(const std::vector<run_outcome>& outcomes,
                                  const std::vector<std::int32_t>& basins, std::size_t peak_count);

@@ -5,6 +5,7 @@
 // figures every time.
 
 #include "landscape.h"
+#include "output.h"
 #include "reliability.h"
 
 #include <algorithm>
@@ -19,12 +20,12 @@ constexpr std::uint32_t first_seed = 1;
 constexpr float global_threshold = 1.5f; // only the global maximum's basin reaches it
 constexpr int bin_count = 40;            // over the range of best objectives met
 
-void print_shares(const std::vector<search_outcome>& outcomes)
+void print_shares(const std::vector<run_outcome>& outcomes)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
     const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
     int global = 0;
-    for (const search_outcome& outcome : outcomes)
+    for (const run_outcome& outcome : outcomes)
         global += outcome.best_objective > global_threshold ? 1 : 0;
     std::printf("# searches: %zu, seeds %u to %zu\n", outcomes.size(), first_seed,
                 first_seed + outcomes.size() - 1);
@@ -36,17 +37,17 @@ void print_shares(const std::vector<search_outcome>& outcomes)
                     static_cast<double>(peaks[i].value), 100.0 * shares[i]);
 }
 
-void print_histogram(const std::vector<search_outcome>& outcomes)
+void print_histogram(const std::vector<run_outcome>& outcomes)
 {
     const auto [lowest, highest] = std::minmax_element(
-        outcomes.begin(), outcomes.end(), [](const search_outcome& a, const search_outcome& b) {
+        outcomes.begin(), outcomes.end(), [](const run_outcome& a, const run_outcome& b) {
             return a.best_objective < b.best_objective;
         });
     const double low = lowest->best_objective;
     const double width =
         std::max(static_cast<double>(highest->best_objective) - low, 1e-6) / bin_count;
     std::vector<int> counts(bin_count);
-    for (const search_outcome& outcome : outcomes) {
+    for (const run_outcome& outcome : outcomes) {
         const int bin = static_cast<int>((outcome.best_objective - low) / width);
         ++counts[static_cast<std::size_t>(std::min(bin, bin_count - 1))];
     }
@@ -64,8 +65,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: sinc-reliability [runs, 1 to %d]\n", most_runs);
         return 2;
     }
-    const std::vector<search_outcome> outcomes = run_searches(runs, first_seed, time_limit_seconds);
+    const std::vector<run_outcome> outcomes = run_searches(runs, first_seed, time_limit_seconds);
     print_shares(outcomes);
     print_histogram(outcomes);
-    return 0;
+    return finish_output("sinc-reliability");
 }
