@@ -1,4 +1,5 @@
-// The bit encoding against facts worked out by hand, and the random draws.
+// The bit encoding against facts worked out by hand, the random draws, and
+// what happens when a bit vector cannot be allocated.
 
 #include "encoding.h"
 #include "random.h"
@@ -7,20 +8,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
+#include <fstream>
+#include <limits>
+#include <sys/resource.h>
+#include <unistd.h>
 
 // Every code of the grid, against its binary value and x = -2 + 4 k / 131071.
 TEST(bit_encoding, the_problem_needs_17_bits_and_every_code_decodes_to_its_point)
 {
     EXPECT_EQ(bit_count_for(6e-5f, lower_bound, upper_bound), bit_count);
     for (std::int32_t k = 0; k <= full_scale; ++k) {
-        const std::vector<std::int32_t> bits = bits_of(k);
-        ASSERT_EQ(bits_to_integer(bits.data(), bit_count), k);
-        ASSERT_EQ(decode_bits(bits.data(), full_scale, bit_count, lower_bound, upper_bound),
+        std::int32_t bits[bit_count];
+        for (std::int32_t i = 0; i < bit_count; ++i)
+            bits[i] = (k >> (bit_count - 1 - i)) & 1;
+        ASSERT_EQ(bits_to_integer(bits, bit_count), k);
+        ASSERT_EQ(decode_bits(bits, full_scale, bit_count, lower_bound, upper_bound),
                   -2.0 + 4.0 * k / full_scale);
     }
-    EXPECT_EQ(formatted("%2f", decode_integer(48917, full_scale, lower_bound, upper_bound)),
-              "-0.507160");
 }
 
 // Only elements holding exactly 1 count. A flip turns anything but 0 into 0,
@@ -31,53 +35,56 @@ TEST(bit_encoding, only_exact_ones_count_and_flips_keep_track_of_the_value)
     EXPECT_EQ(bits_to_integer(bits.data(), 3), 4);
     EXPECT_EQ(bits_to_integer(bits.data(), 0), 0);
     EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 1, 4), 4);
-    EXPECT_EQ(bits, (std::vector<std::int32_t>{1, 0, 0}));
     EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 1, 4), 6);
     EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 0, 6), 2);
     EXPECT_EQ(bits, (std::vector<std::int32_t>{0, 1, 0}));
-    std::vector<std::int32_t> copy(3, 7);
-    copy_bits(copy.data(), bits.data(), 3);
-    EXPECT_EQ(copy, bits);
+    EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 3); }), "[0 1 0]\n");
+    EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 1); }), "[0]\n");
+    EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 0); }), "[]\n");
 }
 
-TEST(bit_encoding, bits_print_in_brackets_with_single_blanks)
-{
-    const std::int32_t bits[] = {1, 0, 1};
-    const struct {
-        std::int32_t n;
-        const char* text;
-    } cases[] = {{3, "[1 0 1]\n"}, {1, "[1]\n"}, {0, "[]\n"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits, c.n); }), c.text);
-}
-
-TEST(random_draws, random_below_covers_its_range_and_nothing_else)
-{
-    seed_random(7);
-    EXPECT_EQ(random_below(0), 0);
-    std::set<std::int32_t> seen;
-    for (int i = 0; i < 2000; ++i)
-        seen.insert(random_below(bit_count));
-    EXPECT_EQ(seen.size(), static_cast<std::size_t>(bit_count));
-    EXPECT_EQ(*seen.begin(), 0);
-    EXPECT_EQ(*seen.rbegin(), bit_count - 1);
-}
-
-// Each position of a random solution is a fair coin: over many fills it is
-// 1 about half the time, and never anything but 0 or 1.
-TEST(random_draws, every_position_of_a_fill_is_a_fair_coin)
+// random_below(17) takes every value of 0..16 and nothing else, and each
+// position of a random fill is a fair coin: 1 about half the time.
+TEST(random_draws, cover_their_range_evenly)
 {
     seed_random(8);
-    constexpr int fills = 4000;
-    std::vector<int> ones(bit_count);
-    std::vector<std::int32_t> bits(bit_count);
-    for (int i = 0; i < fills; ++i) {
-        fill_random_bits(bits.data(), bit_count);
-        for (std::size_t j = 0; j < bits.size(); ++j) {
-            ASSERT_TRUE(bits[j] == 0 || bits[j] == 1);
-            ones[j] += bits[j];
-        }
+    EXPECT_EQ(random_below(0), 0);
+    constexpr int draws = 4000;
+    std::vector<int> seen(bit_count), ones(bit_count);
+    std::int32_t bits[bit_count];
+    for (int i = 0; i < draws; ++i) {
+        ++seen.at(static_cast<std::size_t>(random_below(bit_count)));
+        fill_random_bits(bits, bit_count);
+        for (std::size_t j = 0; j < bit_count; ++j)
+            ones[j] += bits[j] == 1 ? 1 : 0;
     }
-    for (const int count : ones)
-        EXPECT_NEAR(count, fills / 2.0, 5 * std::sqrt(fills / 4.0)); // five standard deviations
+    for (std::size_t j = 0; j < bit_count; ++j) { // within five standard deviations
+        EXPECT_GT(seen[j], 0);
+        EXPECT_NEAR(ones[j], draws / 2.0, 5 * std::sqrt(draws / 4.0));
+    }
+}
+
+namespace {
+// Caps the address space 256 MiB above what is in use, sends standard
+// output to standard error (where the death test looks), and asks for the
+// largest vector there is: 8 GiB.
+void allocate_beyond_the_limit()
+{
+    rlim_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages; // the address space in use
+    const rlimit cap{pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{256} << 20),
+                     RLIM_INFINITY};
+    setrlimit(RLIMIT_AS, &cap);
+    dup2(STDERR_FILENO, STDOUT_FILENO);
+    release_bits(allocate_bits(std::numeric_limits<std::int32_t>::max()));
+}
+} // namespace
+
+TEST(allocation_failure_death_test, prints_the_message_and_exits_with_1)
+{
+    EXPECT_EXIT(allocate_beyond_the_limit(), testing::ExitedWithCode(1),
+                "Falta memoria para alocar o vetor de ponteiros$");
+    std::int32_t* empty = allocate_bits(0); // still one usable element, never null
+    empty[0] = 1;
+    release_bits(empty);
 }

@@ -10,54 +10,39 @@
 #include <cmath>
 #include <numbers>
 
-namespace {
-long double reference_sinc(long double t)
-{
-    const long double u = t * std::numbers::pi_v<long double>;
-    return t == 0 ? 1.0L : std::sin(u) / u;
-}
-} // namespace
-
 TEST(objective_function, known_values_of_sinc_and_f)
 {
     EXPECT_EQ(sinc(0.0f), 1.0f);
     EXPECT_NEAR(sinc(0.5f), 2.0 / std::numbers::pi, 1e-7);
     EXPECT_EQ(sinc(-0.3f), sinc(0.3f));
-    const struct {
-        float x;
-        double f;
-    } known[] = {{0.0f, 1.4}, {-0.5f, 1.5}, {-2.0f, 0.4}, {-1.0f, 0.4}, {1.0f, 0.4}, {2.0f, 0.4}};
+    const float known[][2] = {{0, 1.4f},  {-0.5f, 1.5f}, {-2, 0.4f},
+                              {-1, 0.4f}, {1, 0.4f},     {2, 0.4f}};
     for (const auto& [x, f] : known)
         EXPECT_NEAR(objective(x), f, 1e-7) << x;
 }
 
-// The formula written out once more in long double, at every grid point.
+// The formula written out once more in long double, at every grid point;
+// nothing beats the best point, 48917. The next peaks are as the README
+// gives them.
 TEST(objective_function, agrees_with_a_long_double_evaluation_on_the_whole_grid)
 {
+    const auto reference_sinc = [](long double t) {
+        return t == 0 ? 1.0L
+                      : std::sin(t * std::numbers::pi_v<long double>) /
+                            (t * std::numbers::pi_v<long double>);
+    };
     for (std::int32_t k = 0; k <= full_scale; ++k) {
         const long double x = grid_x(k);
         const long double f = 0.4L + reference_sinc(4 * x) + 1.1L * reference_sinc(4 * x + 2) +
                               0.8L * reference_sinc(6 * x - 2) + 0.7L * reference_sinc(6 * x - 4);
         ASSERT_NEAR(objective(grid_x(k)), static_cast<double>(f), 1e-6) << k;
+        ASSERT_LE(grid_objective(k), grid_objective(48917)) << k;
     }
-}
-
-TEST(objective_function, grid_maximum_and_next_peaks)
-{
     const std::vector<grid_peak> peaks = grid_peaks();
-    ASSERT_GE(peaks.size(), 4u);
-    EXPECT_EQ(peaks[0].k, 48917);
-    const struct {
-        const char* value;
-        double x;
-    } expected[] = {{"1.501564", -0.507160},
-                    {"1.409462", -0.01485},
-                    {"1.272213", 0.67461},
-                    {"1.008641", 0.27202}};
+    const double expected[][2] = {
+        {1.501564, -0.507160}, {1.409462, -0.01485}, {1.272213, 0.67461}, {1.008641, 0.27202}};
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(formatted("%3f", peaks[i].value), expected[i].value);
-        EXPECT_NEAR(peaks[i].x, expected[i].x, 5e-5);
+        EXPECT_EQ(std::to_string(peaks.at(i).value), std::to_string(expected[i][0]));
+        EXPECT_NEAR(peaks[i].x, expected[i][1], 5e-5);
     }
-    for (std::int32_t k = 0; k <= full_scale; ++k) // nothing on the grid beats the first
-        ASSERT_LE(grid_objective(k), peaks[0].value) << k;
 }

@@ -1,18 +1,15 @@
 #include "support.h"
 
-#include "landscape.h"
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 
 namespace fs = std::filesystem;
 
-namespace {
-constexpr std::size_t output_limit = std::size_t{1} << 20;
-constexpr int time_limit_seconds = 20;
-} // namespace
+const std::regex search_report("Solucao inicial: fo corrente = (\\S+)   valor de fo = (\\S+) \n"
+                               "\\*{9} Melhor Solucao obtida pelo SA \\*{14} \n"
+                               "valor de x = (\\S+) \nfuncao objetivo = (\\S+) \n"
+                               "Num\\. de solucoes analisadas = (\\d+) \n\\*{54} \n");
 
 std::string file_contents(const std::string& path)
 {
@@ -20,22 +17,10 @@ std::string file_contents(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::int32_t> bits_of(std::int32_t k)
-{
-    std::vector<std::int32_t> bits(bit_count);
-    grid_bits_of(k, bits.data());
-    return bits;
-}
-
-std::string formatted(const char* format, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 program_run run_command(const std::string& command, const std::string& input)
 {
+    constexpr std::size_t output_limit = std::size_t{1} << 20;
+    constexpr int time_limit_seconds = 20;
     std::string name = (fs::temp_directory_path() / "sinc-anneal-test-XXXXXX").string();
     const fs::path folder = mkdtemp(name.data());
     fs::create_directory(folder / "work");
@@ -47,31 +32,11 @@ program_run run_command(const std::string& command, const std::string& input)
                              std::to_string(output_limit + 1) + " > ../output";
     std::system(line.c_str());
     program_run run{file_contents(folder / "output"), file_contents(folder / "errors"),
-                    std::stoi(file_contents(folder / "status")), "",
-                    static_cast<int>(std::distance(fs::directory_iterator(folder / "work"),
-                                                   fs::directory_iterator()))};
+                    std::stoi(file_contents(folder / "status")), ""};
     if (run.output.size() > output_limit)
         run.stopped = "printed more than 1 MiB";
     else if (run.status == 124)
-        run.stopped = "still running after " + std::to_string(time_limit_seconds) + " s";
+        run.stopped = "still running after 20 s";
     fs::remove_all(folder);
     return run;
-}
-
-program_run run_program(const std::string& input)
-{
-    return run_command("'" SINC_ANNEAL_PROGRAM "'", input);
-}
-
-const std::regex search_report("Solucao inicial: fo corrente = (\\S+)   valor de fo = (\\S+) \n"
-                               "\\*{9} Melhor Solucao obtida pelo SA \\*{14} \n"
-                               "valor de x = (\\S+) \nfuncao objetivo = (\\S+) \n"
-                               "Num\\. de solucoes analisadas = (\\d+) \n\\*{54} \n");
-
-std::vector<std::vector<std::string>> search_reports(const std::string& text)
-{
-    std::vector<std::vector<std::string>> reports;
-    for (std::sregex_iterator it(text.begin(), text.end(), search_report), end; it != end; ++it)
-        reports.push_back({(*it)[1], (*it)[2], (*it)[3], (*it)[4], (*it)[5]});
-    return reports;
 }

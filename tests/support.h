@@ -4,28 +4,18 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <string>
-#include <vector>
 
 inline constexpr std::int32_t bit_count = 17;
 inline constexpr std::int32_t full_scale = 131071;
 inline constexpr float lower_bound = -2.0f;
 inline constexpr float upper_bound = 2.0f;
-inline const std::string menu_text = "\n************************************************* \n"
-                                     "         1. Gere solucao inicial \n"
-                                     "         2. Simulated Annealing \n"
-                                     "         0. Sair \n"
-                                     "         Escolha: ";
+inline const std::string program = "'" SINC_ANNEAL_PROGRAM "'"; // as a shell word
+inline const std::string tools = TOOLS;
 
-// The 17 bits of grid point k, most significant first.
-std::vector<std::int32_t> bits_of(std::int32_t k);
-
-// The whole contents of a file.
 std::string file_contents(const std::string& path);
-
-// printf-style formatting of one value.
-std::string formatted(const char* format, double value);
 
 // Everything write(stream) writes to a stream.
 template <typename Write>
@@ -45,20 +35,13 @@ struct program_run {
     std::string output;  // standard output, up to the limit
     std::string errors;  // standard error
     int status;          // exit status
-    std::string stopped; // why the run was stopped ("" when it ended by itself)
-    int files_created;   // files left in its (empty) working folder
+    std::string stopped; // why the run was stopped, "" when it ended by itself
 };
 
-// Runs command (a shell command line) in an empty folder, with input as its
+// Runs command, a shell command line, in an empty folder with input as its
 // standard input. Stops it past 1 MiB of output or after 20 s.
 program_run run_command(const std::string& command, const std::string& input);
 
-// run_command on the built sinc-anneal.
-program_run run_program(const std::string& input);
-
-// One search's report, from its first line to its closing asterisks.
+// A search's report. Its groups: the current objective and x at the start,
+// the best x, the best objective, the solutions examined.
 extern const std::regex search_report;
-
-// The fields of each search report in text, in order: the current objective
-// and x at the start, the best x, the best objective, the solutions examined.
-std::vector<std::vector<std::string>> search_reports(const std::string& text);

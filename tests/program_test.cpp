@@ -1,0 +1,159 @@
+// The built programs run as a user's pipe would: whole dialogues through
+// sinc-anneal, and sinc-study against facts that do not come from its code.
+
+#include "landscape.h"
+#include "objective.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <sstream>
+#include <thread>
+
+namespace {
+// The output of a dialogue that must end cleanly by itself.
+std::string dialogue(const std::string& input)
+{
+    const program_run run = run_command(program, input);
+    EXPECT_EQ(run.stopped, "");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errors, "");
+    return run.output;
+}
+
+// Option 1's report. Its groups: the bits, x and f.
+const std::regex random_report("Solucao aleatoria: v = \\[((?:[01] ){16}[01])\\]\n"
+                               "valor de x = (\\S+) \nfuncao objetivo = (\\S+) \n");
+
+// Every match of pattern in text.
+std::vector<std::smatch> matches(const std::string& text, const std::regex& pattern)
+{
+    return {std::sregex_iterator(text.begin(), text.end(), pattern), std::sregex_iterator()};
+}
+// The table that sinc-study prints for arguments, as rows of fields.
+std::vector<std::vector<std::string>> study(const std::string& arguments)
+{
+    const program_run run = run_command(tools + "/sinc-study " + arguments, "");
+    EXPECT_EQ(run.status, 0) << arguments << "\n" << run.errors;
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(run.output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        rows.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');)
+            rows.back().push_back(field);
+    }
+    return rows;
+}
+} // namespace
+
+// Each NAME.in in tests/dialogues, typed at the program, prints exactly
+// NAME.out. A program that printed menus without end would be stopped.
+TEST(dialogue, golden_files)
+{
+    EXPECT_EQ(run_command("yes", "").stopped, "printed more than 1 MiB");
+    for (const auto& file : std::filesystem::directory_iterator(DIALOGUES))
+        if (file.path().extension() == ".in") {
+            EXPECT_EQ(dialogue(file_contents(file.path())),
+                      file_contents(std::filesystem::path(file).replace_extension(".out")))
+                << file.path().filename();
+        }
+}
+
+// Two random solutions in a row differ, and their x and f are those of their
+// bits. Option 2 searches from the current one, and a second search
+// continues from the best of the first; each examines 227 levels of 8 moves.
+// The source is seeded from the clock: a start a second later draws anew.
+TEST(dialogue, random_solutions_and_searches_from_them)
+{
+    const std::string output = dialogue("1\n1\n2\n2\n0\n");
+    const std::vector<std::smatch> solutions = matches(output, random_report);
+    const std::vector<std::smatch> searches = matches(output, search_report);
+    ASSERT_EQ(solutions.size(), 2u);
+    ASSERT_EQ(searches.size(), 2u);
+    for (const std::smatch& solution : solutions) {
+        const std::string bits = std::regex_replace(solution.str(1), std::regex(" "), "");
+        const auto x = static_cast<float>(-2.0 + 4.0 * std::stoi(bits, nullptr, 2) / full_scale);
+        EXPECT_EQ(solution.str(2), std::to_string(x));
+        EXPECT_EQ(solution.str(3), std::to_string(static_cast<float>(objective(x))));
+    }
+    EXPECT_NE(solutions[0].str(1), solutions[1].str(1));
+    EXPECT_EQ(searches[0].str(1), solutions[1].str(3)); // from the current solution
+    EXPECT_EQ(searches[0].str(2), solutions[1].str(2));
+    EXPECT_EQ(searches[1].str(1), searches[0].str(4)); // from the best of the first
+    EXPECT_EQ(searches[1].str(2), searches[0].str(3));
+    EXPECT_EQ(searches[0].str(5) + searches[1].str(5), "18161816");
+    const std::string menu = file_contents(DIALOGUES "/quit_at_once.out");
+    const std::string rest = std::regex_replace(output, random_report, "");
+    EXPECT_EQ(std::regex_replace(rest, search_report, ""), menu + menu + menu + menu + menu);
+    for (const std::time_t now = std::time(nullptr); std::time(nullptr) == now;)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const std::string later = dialogue("1\n0\n");
+    EXPECT_NE(matches(later, random_report).at(0).str(1), solutions[0].str(1));
+}
+
+// Output that cannot be written is an error, for the program and the tools.
+TEST(dialogue, lost_output_ends_with_status_1_and_a_message)
+{
+    for (const std::string& command : {program, tools + "/sinc-study --runs 1",
+                                       tools + "/sinc-landscape", tools + "/sinc-reliability 1"}) {
+        const program_run run = run_command(command + " > /dev/full", "1\n2\n0\n");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.errors.find(": error writing standard output"), run.errors.find(':'));
+        EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1); // one line
+    }
+}
+
+// On the program's schedule, annealing nearly always ends above 1.5 and a
+// hill-climber far less often. Sampling b random points finds one of the m
+// grid points above 1.5 with probability 1 - (1 - m / 131072)^b; one move a
+// level gives b = 227.
+TEST(study_tool, success_of_the_three_methods)
+{
+    const auto anneal = study("--runs 300");
+    EXPECT_EQ(anneal.at(0), (std::vector<std::string>{"method", "cooling", "initial", "final",
+                                                      "moves", "examined", "runs", "above_1_5",
+                                                      "at_maximum", "mean_best"}));
+    EXPECT_GE(std::stod(anneal.at(1).at(7)), 0.9);
+    EXPECT_LE(std::stod(study("--runs 300 --method climb").at(1).at(7)), 0.6);
+    int m = 0;
+    for (std::int32_t k = 0; k <= full_scale; ++k)
+        m += grid_objective(k) > 1.5f ? 1 : 0;
+    const auto sample = study("--method sample --moves 1 --runs 3000");
+    ASSERT_EQ(sample.at(1).at(5), "227");
+    const double p = 1 - std::pow(1 - m / 131072.0, 227);
+    EXPECT_NEAR(std::stod(sample[1].at(7)), p, 4 * std::sqrt(p * (1 - p) / 3000));
+}
+
+// The same command prints the same figures. A trace follows the schedule,
+// T = 100 * 0.97^(level - 1), and ends on the best objective of its run.
+TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
+{
+    const auto sweep = study("--sweep --runs 2 --seed 7");
+    EXPECT_EQ(sweep.size(), 1u + 3 * 36);
+    EXPECT_EQ(study("--sweep --runs 2 --seed 7"), sweep);
+    const auto trace = study("--trace --seed 5");
+    ASSERT_EQ(trace.size(), 1u + 227);
+    for (std::size_t level = 1; level < trace.size(); level += 45)
+        EXPECT_NEAR(std::stod(trace[level][2]), 100 * std::pow(0.97f, level - 1), 1e-3);
+    EXPECT_EQ(trace.back()[6], study("--runs 1 --seed 5").at(1).at(9));
+}
+
+// Bad arguments: one line that says what is wrong, the usage, status 2.
+TEST(study_tool, rejects_bad_arguments_with_status_2)
+{
+    for (const char* arguments :
+         {"--bogus", "--cooling 1", "--cooling 0", "--cooling x", "--runs 0", "--runs 5x",
+          "--moves 0", "--method best", "--initial 0.1", "--initial nan", "--final -1",
+          "--cooling 0.999999 --final 1e-30", "--trace --method sample", "--sweep --trace", "x"}) {
+        const program_run run = run_command(tools + "/sinc-study " + arguments, "");
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.output, "");
+        EXPECT_EQ(run.errors.find("\nusage: sinc-study"), run.errors.find('\n')) << arguments;
+    }
+    EXPECT_EQ(study("--help").at(0).at(0), "usage: sinc-study [options]");
+}
