@@ -55,10 +55,11 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
         starts.push_back(peak.k);
     const double schedules[][3] = {
         {100.0f, 0.1f, 8}, {0.5, 0.1, 8}, {1e-9, 1e-11, 4}, {0.1, 0.1, 8}};
-    for (const auto& [initial, final, moves] : schedules)
+    for (const auto& schedule : schedules)
         for (std::size_t i = 0; i < starts.size() + 4; ++i) // the last 4 hold a 2
             for (std::uint32_t seed = 0; seed < 6; ++seed) {
-                const std::int32_t k = i < starts.size() ? starts[i] : 48917 + 3079 * seed;
+                const std::int32_t k =
+                    i < starts.size() ? starts[i] : 48917 + 3079 * static_cast<int>(seed);
                 std::vector<std::int32_t> start(bit_count);
                 grid_bits_of(k, start.data());
                 if (i >= starts.size())
@@ -69,8 +70,9 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                     bits = start;
                     objective = f;
                     const std::string printed = captured([&](std::FILE* out) {
-                        search(out, bit_count, full_scale, bits.data(), &objective, 0.97f, initial,
-                               final, static_cast<std::int32_t>(moves), lower_bound, upper_bound);
+                        search(out, bit_count, full_scale, bits.data(), &objective, 0.97f,
+                               schedule[0], schedule[1], static_cast<std::int32_t>(schedule[2]),
+                               lower_bound, upper_bound);
                     });
                     return printed + std::to_string(next_random());
                 };
