@@ -9,6 +9,7 @@
 #include "problem.h"
 #include "random.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -54,8 +55,7 @@ int main()
     seed_random(static_cast<std::uint32_t>(std::time(nullptr)));
     const std::int32_t n = bit_count_for(problem_precision, problem_lower, problem_upper);
     std::int32_t* bits = allocate_bits(n);
-    for (std::int32_t i = 0; i < n; ++i)
-        bits[i] = 1;
+    std::fill_n(bits, n, 1); // all ones: the vector whose value is the full scale
     const std::int32_t full_scale = bits_to_integer(bits, n);
     float current_objective = no_solution;
 

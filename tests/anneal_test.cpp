@@ -14,15 +14,16 @@
 
 // A worse move is taken when exp(delta / T) beats the draw r = k / 10000,
 // which it does for ceil(10000 exp(delta / T)) of the 10000 values of k:
-// even a hopeless move passes on a draw of 0, and a level move always.
+// a move whose exp(delta / T) is above 0 passes on a draw of 0, and a level
+// move always.
 // Draws on other intervals lie on their grid of 10000 steps; an empty
 // interval gives its bound without a draw.
 TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
 {
     seed_random(5);
     constexpr int draws = 40000;
-    const double cases[][2] = {{-0.1, 100}, {-0.1, 0.10243}, {-1, 1},
-                               {-3, 0.5},   {-0.1, 1e-3},    {0, 0.1}};
+    const double cases[][2] = {{-0.1, 100},  {-0.1, 0.10243}, {-1, 1}, {-3, 0.5},
+                               {-0.1, 1e-3}, {-1, 1e-4},      {0, 0.1}}; // exp(-10000) is 0
     for (const auto& [delta, temperature] : cases) {
         int taken = 0;
         for (int i = 0; i < draws; ++i)
@@ -57,8 +58,8 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
     for (const auto& schedule : schedules)
         for (std::size_t i = 0; i < starts.size() + 4; ++i) // the last 4 hold a 2
             for (std::uint32_t seed = 0; seed < 6; ++seed) {
-                const std::int32_t k =
-                    i < starts.size() ? starts[i] : 48917 + 3079 * static_cast<int>(seed);
+                // f(1224) is exactly a float: flipping its 2 changes f by exactly 0.
+                const std::int32_t k = i < starts.size() ? starts[i] : 1224;
                 std::vector<std::int32_t> start(bit_count);
                 grid_bits_of(k, start.data());
                 if (i >= starts.size())

@@ -38,6 +38,7 @@ TEST(bit_encoding, only_exact_ones_count_and_flips_keep_track_of_the_value)
     EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 1, 4), 6);
     EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 0, 6), 2);
     EXPECT_EQ(bits, (std::vector<std::int32_t>{0, 1, 0}));
+    EXPECT_EQ(bits_to_integer(bits.data() + 1, 1), 1);
     EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 3); }), "[0 1 0]\n");
     EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 1); }), "[0]\n");
     EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 0); }), "[]\n");

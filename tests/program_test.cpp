@@ -103,8 +103,10 @@ TEST(dialogue, lost_output_ends_with_status_1_and_a_message)
                                        tools + "/sinc-landscape", tools + "/sinc-reliability 1"}) {
         const program_run run = run_command(command + " > /dev/full", "1\n2\n0\n");
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.errors.find(": error writing standard output"), run.errors.find(':'));
-        EXPECT_EQ(run.errors.find('\n'), run.errors.size() - 1); // one line
+        EXPECT_TRUE(
+            std::regex_match(run.errors, std::regex("sinc-[a-z]+: error writing standard "
+                                                    "output(: No space left on device)?\n")))
+            << run.errors;
     }
 }
 
