@@ -28,14 +28,14 @@ run_outcome best_of_samples(std::int32_t* bits, std::int64_t count)
 }
 } // namespace
 
-std::int64_t examined_per_run(const schedule& plan, std::int64_t limit)
+std::int64_t examined_per_run(const schedule& plan)
 {
     if (plan.moves_per_level < 1)
         return 0;
     std::int64_t examined = 0;
     for (double t = plan.initial_temperature; t > plan.final_temperature; t = plan.cooling * t) {
         examined += plan.moves_per_level;
-        if (examined > limit)
+        if (examined > most_examined)
             return -1;
     }
     return examined;
@@ -47,7 +47,7 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
     seed_random(seed);
     float current = grid_objective(random_solution(bits));
     if (setup.method == study_method::sample)
-        return best_of_samples(bits, setup.examined);
+        return best_of_samples(bits, examined_per_run(setup.plan));
     const move_rule rule =
         setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
     const schedule& plan = setup.plan;

@@ -22,11 +22,14 @@ struct schedule {
 inline constexpr schedule program_schedule{search_cooling, search_initial_temperature,
                                            search_final_temperature, problem_bits / 2};
 
+// The most solutions a run may examine: about a second of searching.
+inline constexpr std::int64_t most_examined = 10000000;
+
 // Returns the solutions one search examines on plan: its levels times its
 // moves per level. 0 when no level runs or moves_per_level < 1; -1 when the
-// count would pass limit, as it does for a schedule that never ends.
+// count would pass most_examined, as it does for a schedule that never ends.
 // The program's schedule gives 227 levels: 1816.
-std::int64_t examined_per_run(const schedule& plan, std::int64_t limit);
+std::int64_t examined_per_run(const schedule& plan);
 
 // --- Runs -----------------------------------------------------------------
 
@@ -36,13 +39,13 @@ enum class study_method {
     sample, // independent random solutions, the best kept
 };
 
-// How to run: the method and its schedule, where the search's printing
-// goes (it is not kept), and a watcher of every move (none when null;
-// sample makes no moves).
+// How to run: the method and its schedule (sample draws as many solutions
+// as the schedule examines, its start among them), where the search's
+// printing goes (it is not kept), and a watcher of every move (none when
+// null; sample makes no moves). The schedule must pass examined_per_run.
 struct run_setup {
     study_method method;
     schedule plan;
-    std::int64_t examined; // examined_per_run(plan): what sample draws, its start among them
     std::FILE* sink;
     void (*watch)(const move_report& move, void* context);
     void* context;

@@ -20,7 +20,6 @@
 #include <vector>
 
 namespace {
-constexpr std::int64_t most_examined = 10000000; // per run: about a second of searching
 constexpr long most_runs = 1000000;
 constexpr int default_runs = 1000;
 constexpr float success_threshold = 1.5f;            // only the global maximum's peak is above it
@@ -149,7 +148,7 @@ void check_schedule(const schedule& plan)
         fail("--cooling must lie between 0 and 1, both excluded", nullptr);
     if (plan.moves_per_level < 1)
         fail("--moves must be at least 1", nullptr);
-    const std::int64_t examined = examined_per_run(plan, most_examined);
+    const std::int64_t examined = examined_per_run(plan);
     if (examined == 0)
         fail("the schedule examines nothing: --initial must be above --final", nullptr);
     if (examined < 0)
@@ -217,8 +216,7 @@ void tick(progress& p)
 void print_row(const options& o, study_method method, const schedule& plan, std::FILE* sink,
                progress& shown)
 {
-    const run_setup setup{method, plan,    examined_per_run(plan, most_examined),
-                          sink,   nullptr, nullptr};
+    const run_setup setup{method, plan, sink, nullptr, nullptr};
     long above = 0;
     long at_maximum = 0;
     double sum = 0;
@@ -230,11 +228,11 @@ void print_row(const options& o, study_method method, const schedule& plan, std:
         tick(shown);
     }
     const auto runs = static_cast<double>(o.runs);
-    std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n",
-                method_names[static_cast<int>(method)], plan.cooling, plan.initial_temperature,
-                plan.final_temperature, plan.moves_per_level,
-                static_cast<long long>(setup.examined), o.runs, static_cast<double>(above) / runs,
-                static_cast<double>(at_maximum) / runs, sum / runs);
+    std::printf(
+        "%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n", method_names[static_cast<int>(method)],
+        plan.cooling, plan.initial_temperature, plan.final_temperature, plan.moves_per_level,
+        static_cast<long long>(examined_per_run(plan)), o.runs, static_cast<double>(above) / runs,
+        static_cast<double>(at_maximum) / runs, sum / runs);
 }
 
 // The table: the row of o's method and schedule, or every row of the sweep.
@@ -284,7 +282,7 @@ void print_trace(const options& o, std::FILE* sink)
 {
     std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
     level_count count{o.plan.moves_per_level, 0, 0, 0};
-    run_once({o.method, o.plan, 0, sink, trace_move, &count}, o.seed);
+    run_once({o.method, o.plan, sink, trace_move, &count}, o.seed);
 }
 } // namespace
 
