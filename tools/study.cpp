@@ -13,11 +13,10 @@ std::int32_t random_solution(std::int32_t* bits)
     return bits_to_integer(bits, problem_bits);
 }
 
-// The best of count random solutions, the first of them already in bits.
-run_outcome best_of_samples(std::int32_t* bits, std::int64_t count)
+// The best of count random solutions, the first of them the start.
+run_outcome best_of_samples(std::int32_t* bits, run_outcome start, std::int64_t count)
 {
-    const std::int32_t start = bits_to_integer(bits, problem_bits);
-    run_outcome best{start, grid_objective(start)};
+    run_outcome best = start;
     for (std::int64_t i = 1; i < count; ++i) {
         const std::int32_t k = random_solution(bits);
         const float f = grid_objective(k);
@@ -45,9 +44,10 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 {
     std::int32_t bits[problem_bits];
     seed_random(seed);
-    float current = grid_objective(random_solution(bits));
+    const std::int32_t start = random_solution(bits);
+    float current = grid_objective(start);
     if (setup.method == study_method::sample)
-        return best_of_samples(bits, examined_per_run(setup.plan));
+        return best_of_samples(bits, {start, current}, examined_per_run(setup.plan));
     const move_rule rule =
         setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
     const schedule& plan = setup.plan;
