@@ -2,12 +2,12 @@
 // annealing, driven from a numbered menu.
 
 #include "anneal.h"
+#include "draws.h"
 #include "encoding.h"
 #include "menu.h"
 #include "objective.h"
 #include "output.h"
 #include "problem.h"
-#include "random.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,7 +15,8 @@
 #include <ctime>
 
 namespace {
-constexpr float no_solution = -2147483648.0f; // current objective before option 1
+// The current objective before option 1: -2^31, a value f never takes.
+constexpr float no_solution = -2147483648.0f;
 
 constexpr std::int32_t choice_quit = 0;
 constexpr std::int32_t choice_random = 1;
@@ -28,9 +29,10 @@ void show_random_solution(std::int32_t* bits, std::int32_t full_scale, std::int3
     fill_random_bits(bits, n);
     std::fputs("Solucao aleatoria: v = ", stdout);
     print_bits(bits, n);
-    const float x =
-        static_cast<float>(decode_bits(bits, full_scale, n, problem_lower, problem_upper));
+    const float x = static_cast<float>(
+        decode_bits(bits, full_scale, n, problem_grid.lower, problem_grid.upper));
     *current_objective = static_cast<float>(objective(x));
+    // "%2f" and "%3f" print as "%f" does: the widths are narrower than any number.
     std::printf("valor de x = %2f \n", static_cast<double>(x));
     std::printf("funcao objetivo = %3f \n", static_cast<double>(*current_objective));
 }
@@ -44,8 +46,9 @@ void search_from_current(std::int32_t* bits, std::int32_t full_scale, std::int32
     if (*current_objective == no_solution)
         std::fputs("\n ----- Gere uma solucao inicial -------\n", stdout);
     else
-        anneal(n, full_scale, bits, current_objective, search_cooling, search_initial_temperature,
-               search_final_temperature, n / 2, problem_lower, problem_upper);
+        anneal(n, full_scale, bits, current_objective, problem_schedule.cooling,
+               problem_schedule.initial_temperature, problem_schedule.final_temperature,
+               problem_schedule.moves_per_level, problem_grid.lower, problem_grid.upper);
     std::getchar();
 }
 } // namespace
@@ -53,7 +56,7 @@ void search_from_current(std::int32_t* bits, std::int32_t full_scale, std::int32
 int main()
 {
     seed_random(static_cast<std::uint32_t>(std::time(nullptr)));
-    const std::int32_t n = bit_count_for(problem_precision, problem_lower, problem_upper);
+    const std::int32_t n = bit_count_for(problem_precision, problem_grid.lower, problem_grid.upper);
     std::int32_t* bits = allocate_bits(n);
     std::fill_n(bits, n, 1); // all ones: the vector whose value is the full scale
     const std::int32_t full_scale = bits_to_integer(bits, n);

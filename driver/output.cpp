@@ -4,6 +4,21 @@
 #include <cstdio>
 #include <cstring>
 
+// The one question the tools ask of the platform.
+#ifdef _WIN32
+#include <io.h>
+bool stderr_is_terminal()
+{
+    return _isatty(_fileno(stderr)) != 0;
+}
+#else
+#include <unistd.h>
+bool stderr_is_terminal()
+{
+    return isatty(STDERR_FILENO) == 1;
+}
+#endif
+
 int finish_output(const char* program)
 {
     errno = 0;

@@ -1,5 +1,9 @@
 #pragma once
-// The end of a console program's output.
+// The console around a program's output: whether anyone watches its
+// standard error, and whether its standard output got through.
+
+// Returns true when standard error is a terminal, where progress may show.
+bool stderr_is_terminal();
 
 // Flushes standard output and checks that everything written to it got
 // there. Returns 0 if so. Otherwise prints one line on standard error,

@@ -1,26 +1,20 @@
 #include "anneal.h"
 
+#include "draws.h"
 #include "encoding.h"
 #include "objective.h"
-#include "random.h"
 
 #include <cinttypes>
 #include <cmath>
 
 namespace {
-constexpr std::uint32_t uniform_steps = 10000;
-constexpr long double uniform_resolution = 0.0001L; // 1 / uniform_steps, in extended precision
-
 // What one run carries from move to move. Besides the vector, it keeps the
 // vector's integer value and its objective at full precision up to date, so
 // that a move decodes and evaluates only the solution it proposes.
 struct run_state {
     std::int32_t* bits;
     std::int32_t* best_bits;
-    std::int32_t n;
-    std::int32_t full_scale;
-    float lower;
-    float upper;
+    const grid* g;
     const search_variant* variant;
     float* current_objective; // the running sum of accepted deltas
     std::int32_t k;           // the integer value of bits
@@ -31,7 +25,7 @@ struct run_state {
 
 float x_of(const run_state& run, std::int32_t k)
 {
-    return static_cast<float>(decode_integer(k, run.full_scale, run.lower, run.upper));
+    return static_cast<float>(decode_integer(k, *run.g));
 }
 
 // Makes the solution of integer value k the current one.
@@ -41,16 +35,25 @@ void move_to(run_state& run, std::int32_t k, double f)
     run.f = f;
 }
 
+// The solution a move proposes: its integer value, x and objective, and the
+// change of the objective from the current solution, narrowed.
+struct proposal {
+    std::int32_t k;
+    float x;
+    double f;
+    float delta;
+};
+
 // Makes the proposed solution the current one. It becomes the best when the
 // running objective passes the best one, which only an improvement can do.
-void take_move(run_state& run, std::int32_t k, double f, float delta, float x)
+void take_move(run_state& run, const proposal& next)
 {
-    *run.current_objective = *run.current_objective + delta;
-    move_to(run, k, f);
+    *run.current_objective = *run.current_objective + next.delta;
+    move_to(run, next.k, next.f);
     if (*run.current_objective > run.best_objective) {
-        copy_bits(run.best_bits, run.bits, run.n);
+        copy_bits(run.best_bits, run.bits, run.g->bits);
         run.best_objective = *run.current_objective;
-        run.best_x = x;
+        run.best_x = next.x;
     }
 }
 
@@ -58,7 +61,7 @@ void take_move(run_state& run, std::int32_t k, double f, float delta, float x)
 // the element held something other than 0 or 1: it became 0, and now 1.
 void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
 {
-    const std::int32_t k = flip_bit_tracking(run.bits, run.n, index, new_k);
+    const std::int32_t k = new_k + flip_bit_change(run.bits, run.g->bits, index);
     if (k != run.k)
         move_to(run, k, objective(x_of(run, k)));
 }
@@ -66,41 +69,35 @@ void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
 // Inverts one random bit, then keeps or undoes the inversion.
 void make_move(run_state& run, double temperature)
 {
-    const std::int32_t index = random_below(run.n);
-    const std::int32_t new_k = flip_bit_tracking(run.bits, run.n, index, run.k);
-    const float new_x = x_of(run, new_k);
-    const double new_f = objective(new_x);
+    const std::int32_t index = random_below(run.g->bits);
+    proposal next{run.k + flip_bit_change(run.bits, run.g->bits, index), 0, 0, 0};
+    next.x = x_of(run, next.k);
+    next.f = objective(next.x);
     // The old objective enters at full precision; only the difference is narrowed.
-    const float delta = static_cast<float>(static_cast<float>(new_f) - run.f);
-    const bool taken = delta > 0.0f || (run.variant->rule == move_rule::anneal &&
-                                        accepts_worse(delta, temperature));
+    next.delta = static_cast<float>(static_cast<float>(next.f) - run.f);
+    const bool taken = next.delta > 0.0f || (run.variant->rule == move_rule::anneal &&
+                                             accepts_worse(next.delta, temperature));
     if (taken)
-        take_move(run, new_k, new_f, delta, new_x);
+        take_move(run, next);
     else
-        undo_move(run, index, new_k);
+        undo_move(run, index, next.k);
     if (run.variant->watch != nullptr)
-        run.variant->watch({temperature, delta, taken, run.k, *run.current_objective,
+        run.variant->watch({temperature, next.delta, taken, run.k, *run.current_objective,
                             run.best_objective, run.best_x},
                            run.variant->context);
 }
 
-void print_report(std::FILE* out, float best_x, float best_objective, std::int32_t examined)
+// The widths of "%2f" and "%3f" are narrower than any number they print,
+// so both print as "%f" does: six decimals.
+void print_report(std::FILE* out, const run_state& run, std::int32_t examined)
 {
     std::fputs("********* Melhor Solucao obtida pelo SA ************** \n", out);
-    std::fprintf(out, "valor de x = %2f \n", static_cast<double>(best_x));
-    std::fprintf(out, "funcao objetivo = %3f \n", static_cast<double>(best_objective));
+    std::fprintf(out, "valor de x = %2f \n", static_cast<double>(run.best_x));
+    std::fprintf(out, "funcao objetivo = %3f \n", static_cast<double>(run.best_objective));
     std::fprintf(out, "Num. de solucoes analisadas = %" PRId32 " \n", examined);
     std::fputs("****************************************************** \n", out);
 }
 } // namespace
-
-double uniform_between(double lo, double hi)
-{
-    if (lo == hi)
-        return lo;
-    const std::uint32_t step = next_random() % uniform_steps;
-    return static_cast<double>(step * uniform_resolution * (hi - lo) + lo);
-}
 
 bool accepts_worse(float delta, double temperature)
 {
@@ -108,50 +105,42 @@ bool accepts_worse(float delta, double temperature)
     return std::exp(delta / temperature) > draw;
 }
 
-void search_to(const search_variant& variant, std::FILE* out, std::int32_t n,
-               std::int32_t full_scale, std::int32_t* bits, float* current_objective,
-               double cooling, double initial_temperature, double final_temperature,
-               std::int32_t moves_per_level, float lower, float upper)
+void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
+               std::int32_t* bits, float* current_objective)
 {
-    std::int32_t* best_bits = allocate_bits(n); // may end the process, before any output
-    copy_bits(best_bits, bits, n);
-    const std::int32_t k = bits_to_integer(bits, n);
-    const auto x = static_cast<float>(decode_integer(k, full_scale, lower, upper));
-    run_state run{bits,
-                  best_bits,
-                  n,
-                  full_scale,
-                  lower,
-                  upper,
-                  &variant,
-                  current_objective,
-                  k,
-                  objective(x),
-                  *current_objective,
-                  x};
+    std::int32_t* best_bits = allocate_bits(g.bits); // may end the process, before any output
+    copy_bits(best_bits, bits, g.bits);
+    const std::int32_t k = bits_to_integer(bits, g.bits);
+    const auto x = static_cast<float>(decode_integer(k, g));
+    run_state run{bits,         best_bits,          &g, &variant, current_objective, k,
+                  objective(x), *current_objective, x};
+    // The label "valor de fo" stands before the starting x, not an objective:
+    // the program has always printed it so.
     std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
                  static_cast<double>(*current_objective), static_cast<double>(run.best_x));
 
     std::int32_t levels = 0;
-    for (double temperature = initial_temperature; temperature > final_temperature;
-         temperature = cooling * temperature) {
-        for (std::int32_t move = 0; move < moves_per_level; ++move)
+    for (double temperature = plan.initial_temperature; temperature > plan.final_temperature;
+         temperature = plan.cooling * temperature) {
+        for (std::int32_t move = 0; move < plan.moves_per_level; ++move)
             make_move(run, temperature);
         ++levels;
     }
-    print_report(out, run.best_x, run.best_objective, levels * moves_per_level);
+    print_report(out, run, levels * plan.moves_per_level);
 
-    copy_bits(bits, best_bits, n);
+    copy_bits(bits, best_bits, g.bits);
     *current_objective = run.best_objective;
     release_bits(best_bits);
 }
 
+// NOLINTBEGIN(bugprone-easily-swappable-parameters): the menu's scalar interface
 void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
                float* current_objective, double cooling, double initial_temperature,
                double final_temperature, std::int32_t moves_per_level, float lower, float upper)
 {
-    search_to({move_rule::anneal, nullptr, nullptr}, out, n, full_scale, bits, current_objective,
-              cooling, initial_temperature, final_temperature, moves_per_level, lower, upper);
+    search_to({move_rule::anneal, nullptr, nullptr}, out, {n, full_scale, lower, upper},
+              {cooling, initial_temperature, final_temperature, moves_per_level}, bits,
+              current_objective);
 }
 
 void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
@@ -161,3 +150,4 @@ void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* 
     anneal_to(stdout, n, full_scale, bits, current_objective, cooling, initial_temperature,
               final_temperature, moves_per_level, lower, upper);
 }
+// NOLINTEND(bugprone-easily-swappable-parameters)

@@ -4,41 +4,30 @@
 // exp(delta / T); T falls geometrically, with a fixed number of moves per
 // temperature level.
 
+#include "encoding.h"
+
 #include <cstdint>
 #include <cstdio>
 
-// --- Draws ----------------------------------------------------------------
+// --- The schedule ---------------------------------------------------------
 
-// Returns a value in [lo, hi) on a grid of 1/10000 of the width, drawn from
-// the random source; lo itself, without a draw, when lo == hi.
-// uniform_between(0, 1) is one of 0.0000, 0.0001, ..., 0.9999.
-double uniform_between(double lo, double hi);
+// How T falls: levels run while T > final_temperature, T starting at
+// initial_temperature and multiplied by cooling (below 1) after each level.
+struct schedule {
+    double cooling;
+    double initial_temperature;
+    double final_temperature;
+    std::int32_t moves_per_level;
+};
 
-// The acceptance rule for a move that does not improve (delta <= 0):
-// returns true with probability exp(delta / temperature), always for
-// delta == 0. Draws one uniform_between(0, 1).
+// --- The acceptance rule --------------------------------------------------
+
+// For a move that does not improve (delta <= 0): returns true with
+// probability exp(delta / temperature), always for delta == 0. Draws one
+// uniform_between(0, 1).
 bool accepts_worse(float delta, double temperature);
 
 // --- The search -----------------------------------------------------------
-
-// One annealing run from bits (n of them, decoded with full_scale, lower and
-// upper). *current_objective must hold f of the start; it is kept as a
-// running sum of accepted deltas, never re-evaluated. Levels run while
-// T > final_temperature, T starting at initial_temperature and multiplied by
-// cooling after each level (cooling must be below 1). Prints the starting
-// line and the report of the best solution to out; on return, bits and
-// *current_objective hold the best solution met and its objective.
-// n must be at least 1.
-void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
-               float* current_objective, double cooling, double initial_temperature,
-               double final_temperature, std::int32_t moves_per_level, float lower, float upper);
-
-// anneal_to on standard output.
-void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
-            double cooling, double initial_temperature, double final_temperature,
-            std::int32_t moves_per_level, float lower, float upper);
-
-// --- Variants, for the tools ----------------------------------------------
 
 // What a search does with a move that does not improve (delta <= 0).
 enum class move_rule {
@@ -65,9 +54,22 @@ struct search_variant {
     void* context;
 };
 
-// anneal_to, run as variant says; anneal_to is the anneal rule, unwatched.
-// With the climb rule, T only counts the levels.
-void search_to(const search_variant& variant, std::FILE* out, std::int32_t n,
-               std::int32_t full_scale, std::int32_t* bits, float* current_objective,
-               double cooling, double initial_temperature, double final_temperature,
-               std::int32_t moves_per_level, float lower, float upper);
+// One run from bits, a vector on g (g.bits of at least 1), following plan.
+// *current_objective must hold f of the start; it is kept as a running sum
+// of accepted deltas, never re-evaluated. Prints the starting line and the
+// report of the best solution to out; on return, bits and
+// *current_objective hold the best solution met and its objective. With
+// the climb rule, T only counts the levels.
+void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
+               std::int32_t* bits, float* current_objective);
+
+// search_to with the anneal rule, unwatched, for a vector of n bits decoded
+// with full_scale, lower and upper.
+void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
+               float* current_objective, double cooling, double initial_temperature,
+               double final_temperature, std::int32_t moves_per_level, float lower, float upper);
+
+// anneal_to on standard output: option 2 of the menu.
+void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
+            double cooling, double initial_temperature, double final_temperature,
+            std::int32_t moves_per_level, float lower, float upper);

@@ -1,12 +1,11 @@
 #include "encoding.h"
 
-#include "random.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <new>
 
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters): the program's fixed argument order
 std::int32_t bit_count_for(float precision, float lower, float upper)
 {
     const double span = std::log(static_cast<double>(upper - lower)); // width in float
@@ -48,29 +47,16 @@ std::int32_t bits_to_integer(const std::int32_t* bits, std::int32_t n)
     return value;
 }
 
-double decode_integer(std::int32_t k, std::int32_t full_scale, float lower, float upper)
+double decode_integer(std::int32_t k, const grid& g)
 {
-    const double low = lower;
-    return low - ((low - upper) * k) / full_scale;
+    const double low = g.lower;
+    return low - ((low - g.upper) * k) / g.full_scale;
 }
 
 double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32_t n, float lower,
                    float upper)
 {
-    return decode_integer(bits_to_integer(bits, n), full_scale, lower, upper);
-}
-
-std::int32_t random_below(std::int32_t k)
-{
-    if (k <= 0)
-        return 0;
-    return static_cast<std::int32_t>(next_random() % static_cast<std::uint32_t>(k));
-}
-
-void fill_random_bits(std::int32_t* bits, std::int32_t n)
-{
-    for (std::int32_t i = 0; i < n; ++i)
-        bits[i] = random_below(2);
+    return decode_integer(bits_to_integer(bits, n), {n, full_scale, lower, upper});
 }
 
 void flip_bit(std::int32_t* bits, std::int32_t i)
@@ -78,14 +64,14 @@ void flip_bit(std::int32_t* bits, std::int32_t i)
     bits[i] = bits[i] == 0 ? 1 : 0;
 }
 
-std::int32_t flip_bit_tracking(std::int32_t* bits, std::int32_t n, std::int32_t i, std::int32_t k)
+std::int32_t flip_bit_change(std::int32_t* bits, std::int32_t n, std::int32_t i)
 {
     const std::int32_t weight = std::int32_t{1} << (n - 1 - i);
     const std::int32_t before = bits[i];
     flip_bit(bits, i);
     if (before == 1)
-        return k - weight;
-    return before == 0 ? k + weight : k; // anything else counted as 0 and becomes 0
+        return -weight;
+    return before == 0 ? weight : 0; // anything else counted as 0 and becomes 0
 }
 
 void copy_bits(std::int32_t* destination, const std::int32_t* source, std::int32_t n)

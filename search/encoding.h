@@ -9,6 +9,15 @@
 #include <cstdint>
 #include <cstdio>
 
+// The grid a vector is decoded on: its bit count, the value of the all-ones
+// vector (2^bits - 1), and the interval it covers.
+struct grid {
+    std::int32_t bits;
+    std::int32_t full_scale;
+    float lower;
+    float upper;
+};
+
 // --- Sizing ---------------------------------------------------------------
 
 // Returns the bits needed to cover [lower, upper] in steps no coarser than
@@ -33,9 +42,9 @@ void release_bits(std::int32_t* bits);
 std::int32_t bits_to_integer(const std::int32_t* bits, std::int32_t n);
 
 // Returns x = lower - (lower - upper) * k / full_scale in double precision,
-// for the integer value k of a vector; callers narrow it to float.
-// k = 0 gives lower, k = full_scale gives upper.
-double decode_integer(std::int32_t k, std::int32_t full_scale, float lower, float upper);
+// for the integer value k of a vector on g; callers narrow it to float.
+// k = 0 gives g.lower, k = g.full_scale gives g.upper.
+double decode_integer(std::int32_t k, const grid& g);
 
 // Returns decode_integer of bits_to_integer(bits, n): the x of a vector.
 // All zeros give lower, all ones upper.
@@ -44,21 +53,14 @@ double decode_bits(const std::int32_t* bits, std::int32_t full_scale, std::int32
 
 // --- Changing a vector ----------------------------------------------------
 
-// Returns a draw in [0, k) from the random source; 0 when k <= 0.
-std::int32_t random_below(std::int32_t k);
-
-// Sets each of the n elements to random_below(2). Nothing for n <= 0.
-void fill_random_bits(std::int32_t* bits, std::int32_t n);
-
 // Element i becomes 1 if it is 0, and 0 otherwise (a 2 becomes 0).
 void flip_bit(std::int32_t* bits, std::int32_t i);
 
-// Flips element i as flip_bit does and returns the integer value of the
-// vector afterwards, given its value k before: a 0 adds 2^(n-1-i), a 1
-// takes it away, and anything else (which counted as 0 and becomes 0)
-// leaves k as it was. So a search need not decode after every flip.
-// 0 <= i < n <= 31.
-std::int32_t flip_bit_tracking(std::int32_t* bits, std::int32_t n, std::int32_t i, std::int32_t k);
+// Flips element i as flip_bit does and returns how the integer value of the
+// vector changed: a 0 adds 2^(n-1-i), a 1 takes it away, and anything else
+// (which counted as 0 and becomes 0) changes nothing. So a search need not
+// decode after every flip. 0 <= i < n <= 31.
+std::int32_t flip_bit_change(std::int32_t* bits, std::int32_t n, std::int32_t i);
 
 // Copies elements 0 .. n-1 of source into destination. Nothing for n <= 0.
 void copy_bits(std::int32_t* destination, const std::int32_t* source, std::int32_t n);

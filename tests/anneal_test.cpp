@@ -3,8 +3,9 @@
 
 #include "anneal.h"
 #include "c_style_search.h"
+#include "draws.h"
 #include "landscape.h"
-#include "random.h"
+#include "problem.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -12,25 +13,43 @@
 #include <cmath>
 #include <tuple>
 
-// A worse move is taken when exp(delta / T) beats the draw r = k / 10000,
-// which it does for ceil(10000 exp(delta / T)) of the 10000 values of k:
-// a move whose exp(delta / T) is above 0 passes on a draw of 0, and a level
-// move always.
-// Draws on other intervals lie on their grid of 10000 steps; an empty
-// interval gives its bound without a draw.
-TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
+// A worse move is taken when exp(delta / T) beats the draw r = s / 10000,
+// which it does for ceil(10000 exp(delta / T)) of the 10000 values of s.
+TEST(acceptance_rule, takes_a_worse_move_with_probability_exp_delta_over_t)
 {
     seed_random(5);
     constexpr int draws = 40000;
-    const double cases[][2] = {{-0.1, 100},  {-0.1, 0.10243}, {-1, 1}, {-3, 0.5},
-                               {-0.1, 1e-3}, {-1, 1e-4},      {0, 0.1}}; // exp(-10000) is 0
+    const double cases[][2] = {{-0.1, 100}, {-0.1, 0.10243}, {-1, 1}, {-3, 0.5}};
     for (const auto& [delta, temperature] : cases) {
         int taken = 0;
         for (int i = 0; i < draws; ++i)
             taken += accepts_worse(static_cast<float>(delta), temperature) ? 1 : 0;
         const double p = std::ceil(std::exp(delta / temperature) * 10000) / 10000;
-        EXPECT_NEAR(taken / double{draws}, p, 5 * std::sqrt(p * (1 - p) / draws) + 1e-12) << delta;
+        EXPECT_NEAR(taken / double{draws}, p, 5 * std::sqrt(p * (1 - p) / draws)) << delta;
     }
+}
+
+// The draw can be 0, so a move whose exp(delta / T) is above 0 is taken one
+// time in 10000, however bad; exp(-10000) is 0 and never beats it. A level
+// move (delta 0) is always taken.
+TEST(acceptance_rule, has_a_floor_of_one_in_10000_and_always_takes_a_level_move)
+{
+    seed_random(6);
+    constexpr int draws = 100000;
+    int floor_taken = 0;
+    for (int i = 0; i < draws; ++i) {
+        floor_taken += accepts_worse(-0.1f, 1e-3) ? 1 : 0;
+        ASSERT_FALSE(accepts_worse(-1.0f, 1e-4));
+        ASSERT_TRUE(accepts_worse(0.0f, 0.1));
+    }
+    EXPECT_NEAR(floor_taken, draws / 10000.0, 5 * std::sqrt(draws / 10000.0));
+}
+
+// Draws on any interval lie on its grid of 10000 steps; an empty interval
+// gives its bound without taking a draw.
+TEST(acceptance_rule, draws_lie_on_a_grid_of_10000_steps)
+{
+    seed_random(5);
     for (int i = 0; i < 1000; ++i) {
         const double step = (uniform_between(-3.0, 5.0) + 3.0) / 8.0 * 10000; // 0 .. 9999
         ASSERT_TRUE(step > -1e-6 && step < 9999 + 1e-6 && std::abs(step - std::round(step)) < 1e-6);
@@ -42,41 +61,70 @@ TEST(acceptance_rule, worse_moves_are_taken_with_probability_exp_delta_over_t)
     EXPECT_EQ(next_random(), first);
 }
 
+namespace {
+// A start of the exactness test: a grid point, perhaps with one element
+// holding 2 (which counts as 0, and which a flip turns into 0).
+struct start_case {
+    const char* name;
+    std::int32_t k;
+    std::int32_t two_at; // the element holding 2, or -1
+};
+
+// f(1224) is exactly a float, so flipping a 2 into it changes f by exactly 0.
+constexpr std::int32_t exact_float_point = 1224;
+// A current objective that is not f of the start, as a caller may pass.
+constexpr float not_f_of_the_start = 1.25f;
+
+// What a search prints and leaves, and the draw after it.
+template <typename Search>
+auto search_outcome(Search search, const schedule& plan, const std::vector<std::int32_t>& start,
+                    float objective, std::uint32_t seed)
+{
+    std::vector<std::int32_t> bits = start;
+    seed_random(seed);
+    const std::string printed =
+        captured([&](std::FILE* out) { search(out, problem_grid, plan, bits.data(), &objective); });
+    return std::tuple(printed, bits, objective, next_random());
+}
+
+void library_search(std::FILE* out, const grid& g, const schedule& plan, std::int32_t* bits,
+                    float* objective)
+{
+    search_to({move_rule::anneal, nullptr, nullptr}, out, g, plan, bits, objective);
+}
+} // namespace
+
 // The search keeps the current solution's integer value and objective from
 // move to move; the plain reference decodes and evaluates both solutions of
 // every move. Everything printed and left, and the draws taken, must be the
-// same: from plateaus near the top, from vectors holding a 2, on the
-// program's schedule, on one so cold that even the rounding left in a float
-// objective is refused, and on one that runs no level.
+// same, from every start on every schedule, for six seeds; seed 0 starts
+// from an objective that is not f of the start.
 TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
 {
-    std::vector<std::int32_t> starts = {0, full_scale, 48905, 48911, 48917, 48923, 48929};
+    std::vector<start_case> starts = {{"all zeros", 0, -1},
+                                      {"all ones", full_scale, -1},
+                                      {"a 2 at the top", exact_float_point, 0},
+                                      {"a 2 in the middle", exact_float_point, 8},
+                                      {"a 2 at the bottom", exact_float_point, 16}};
+    for (const std::int32_t k : {48905, 48911, 48923, 48929}) // the plateau near the top
+        starts.push_back({"near the top", k, -1});
     for (const grid_peak& peak : grid_peaks())
-        starts.push_back(peak.k);
-    const double schedules[][3] = {
-        {100.0f, 0.1f, 8}, {0.5, 0.1, 8}, {1e-9, 1e-11, 4}, {0.1, 0.1, 8}};
-    for (const auto& schedule : schedules)
-        for (std::size_t i = 0; i < starts.size() + 4; ++i) // the last 4 hold a 2
+        starts.push_back({"a local peak", peak.k, -1});
+    const std::pair<const char*, schedule> schedules[] = {
+        {"the program's", problem_schedule},
+        {"a cold one", {0.97f, 0.5, 0.1, 8}},
+        {"one so cold that float rounding is refused", {0.97f, 1e-9, 1e-11, 4}},
+        {"one that runs no level", {0.97f, 0.1, 0.1, 8}}};
+    for (const auto& [plan_name, plan] : schedules)
+        for (const start_case& start : starts)
             for (std::uint32_t seed = 0; seed < 6; ++seed) {
-                // f(1224) is exactly a float: flipping its 2 changes f by exactly 0.
-                const std::int32_t k = i < starts.size() ? starts[i] : 1224;
-                std::vector<std::int32_t> start(bit_count);
-                grid_bits_of(k, start.data());
-                if (i >= starts.size())
-                    start[i - starts.size()] = 2;
-                const float f = seed == 0 ? 1.25f : grid_objective(k); // not always f of the start
-                // What a search prints and leaves, and the draw after it.
-                auto run = [&](auto search) {
-                    std::vector<std::int32_t> bits = start;
-                    float objective = f;
-                    seed_random(seed);
-                    const std::string printed = captured([&](std::FILE* out) {
-                        search(out, bit_count, full_scale, bits.data(), &objective, 0.97f,
-                               schedule[0], schedule[1], static_cast<std::int32_t>(schedule[2]),
-                               lower_bound, upper_bound);
-                    });
-                    return std::tuple(printed, bits, objective, next_random());
-                };
-                ASSERT_EQ(run(anneal_to), run(c_style_anneal)) << seed;
+                std::vector<std::int32_t> bits(bit_count);
+                grid_bits_of(start.k, bits.data());
+                if (start.two_at >= 0)
+                    bits[static_cast<std::size_t>(start.two_at)] = 2;
+                const float f = seed == 0 ? not_f_of_the_start : grid_objective(start.k);
+                ASSERT_EQ(search_outcome(library_search, plan, bits, f, seed),
+                          search_outcome(c_style_anneal, plan, bits, f, seed))
+                    << plan_name << ", " << start.name << " " << start.k << ", seed " << seed;
             }
 }

@@ -1,8 +1,9 @@
 // The bit encoding against facts worked out by hand, the random draws, and
 // what happens when a bit vector cannot be allocated.
 
+#include "draws.h"
 #include "encoding.h"
-#include "random.h"
+#include "problem.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,15 @@
 #include <unistd.h>
 
 // Every code of the grid, against its binary value and x = -2 + 4 k / 131071.
+// The grid that the program works out at start-up is the one the tools use.
 TEST(bit_encoding, the_problem_needs_17_bits_and_every_code_decodes_to_its_point)
 {
     EXPECT_EQ(bit_count_for(6e-5f, lower_bound, upper_bound), bit_count);
+    const std::int32_t n = bit_count_for(problem_precision, problem_grid.lower, problem_grid.upper);
+    const std::vector<std::int32_t> ones(static_cast<std::size_t>(n), 1);
+    EXPECT_EQ(n, problem_grid.bits);
+    EXPECT_EQ(bits_to_integer(ones.data(), n), problem_grid.full_scale);
+    EXPECT_EQ(problem_schedule.moves_per_level, n / 2);
     for (std::int32_t k = 0; k <= full_scale; ++k) {
         std::int32_t bits[bit_count];
         for (std::int32_t i = 0; i < bit_count; ++i)
@@ -28,15 +35,15 @@ TEST(bit_encoding, the_problem_needs_17_bits_and_every_code_decodes_to_its_point
 }
 
 // Only elements holding exactly 1 count. A flip turns anything but 0 into 0,
-// and flip_bit_tracking follows the value through every kind of flip.
-TEST(bit_encoding, only_exact_ones_count_and_flips_keep_track_of_the_value)
+// and flip_bit_change says how the value changed, whatever the flip.
+TEST(bit_encoding, only_exact_ones_count_and_flips_tell_how_the_value_changed)
 {
     std::vector<std::int32_t> bits{1, 2, 0};
     EXPECT_EQ(bits_to_integer(bits.data(), 3), 4);
     EXPECT_EQ(bits_to_integer(bits.data(), 0), 0);
-    EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 1, 4), 4);
-    EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 1, 4), 6);
-    EXPECT_EQ(flip_bit_tracking(bits.data(), 3, 0, 6), 2);
+    EXPECT_EQ(flip_bit_change(bits.data(), 3, 1), 0);  // the 2 becomes 0
+    EXPECT_EQ(flip_bit_change(bits.data(), 3, 1), 2);  // and then 1
+    EXPECT_EQ(flip_bit_change(bits.data(), 3, 0), -4); // the top 1 becomes 0
     EXPECT_EQ(bits, (std::vector<std::int32_t>{0, 1, 0}));
     EXPECT_EQ(bits_to_integer(bits.data() + 1, 1), 1);
     EXPECT_EQ(captured([&](std::FILE* out) { print_bits_to(out, bits.data(), 3); }), "[0 1 0]\n");

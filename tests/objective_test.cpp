@@ -14,7 +14,6 @@ TEST(objective_function, known_values_of_sinc_and_f)
 {
     EXPECT_EQ(sinc(0.0f), 1.0f);
     EXPECT_NEAR(sinc(0.5f), 2.0 / std::numbers::pi, 1e-7);
-    EXPECT_EQ(sinc(-0.3f), sinc(0.3f));
     const float known[][2] = {{0, 1.4f},  {-0.5f, 1.5f}, {-2, 0.4f},
                               {-1, 0.4f}, {1, 0.4f},     {2, 0.4f}};
     for (const auto& [x, f] : known)
@@ -22,8 +21,8 @@ TEST(objective_function, known_values_of_sinc_and_f)
 }
 
 // The formula written out once more in long double, at every grid point;
-// nothing beats the best point, 48917. The next peaks are as the README
-// gives them.
+// nothing beats the best point, 48917, which is the first of the peaks. The next peaks are as the
+// README gives them.
 TEST(objective_function, agrees_with_a_long_double_evaluation_on_the_whole_grid)
 {
     const auto reference_sinc = [](long double t) {
@@ -36,9 +35,10 @@ TEST(objective_function, agrees_with_a_long_double_evaluation_on_the_whole_grid)
         const long double f = 0.4L + reference_sinc(4 * x) + 1.1L * reference_sinc(4 * x + 2) +
                               0.8L * reference_sinc(6 * x - 2) + 0.7L * reference_sinc(6 * x - 4);
         ASSERT_NEAR(objective(grid_x(k)), static_cast<double>(f), 1e-6) << k;
-        ASSERT_LE(grid_objective(k), grid_objective(48917)) << k;
+        ASSERT_LE(grid_objective(k), grid_objective(grid_best_point)) << k;
     }
     const std::vector<grid_peak> peaks = grid_peaks();
+    EXPECT_EQ(peaks.at(0).k, grid_best_point);
     const double expected[][2] = {
         {1.501564, -0.507160}, {1.409462, -0.01485}, {1.272213, 0.67461}, {1.008641, 0.27202}};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -86,7 +86,8 @@ TEST(dialogue, random_solutions_and_searches_from_them)
     EXPECT_EQ(searches[0].str(2), solutions[1].str(2));
     EXPECT_EQ(searches[1].str(1), searches[0].str(4)); // from the best of the first
     EXPECT_EQ(searches[1].str(2), searches[0].str(3));
-    EXPECT_EQ(searches[0].str(5) + searches[1].str(5), "18161816");
+    EXPECT_EQ(searches[0].str(5), "1816");
+    EXPECT_EQ(searches[1].str(5), "1816");
     const std::string menu = file_contents(DIALOGUES "/quit_at_once.out");
     const std::string rest = std::regex_replace(output, random_report, "");
     EXPECT_EQ(std::regex_replace(rest, search_report, ""), menu + menu + menu + menu + menu);
@@ -145,17 +146,22 @@ TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
     EXPECT_EQ(trace.back()[6], study("--runs 1 --seed 5").at(1).at(9));
 }
 
-// Bad arguments: one line that says what is wrong, the usage, status 2.
+// Bad arguments: one line on standard error that says what is wrong, and
+// status 2.
 TEST(study_tool, rejects_bad_arguments_with_status_2)
 {
     for (const char* arguments :
-         {"--bogus", "--cooling 1", "--cooling 0", "--cooling x", "--runs 0", "--runs 5x",
-          "--moves 0", "--method best", "--initial 0.1", "--initial nan", "--final -1",
-          "--cooling 0.999999 --final 1e-30", "--trace --method sample", "--sweep --trace", "x"}) {
+         {"--bogus", "--cooling 1", "--cooling 0", "--cooling x", "--cooling ''", "--runs 0",
+          "--runs 5x", "--moves 0", "--method best", "--initial 0.1", "--initial nan", "--final -1",
+          "--seed -1", "--cooling 0.999999 --final 1e-30", "--trace --method sample",
+          "--sweep --trace", "x"}) {
         const program_run run = run_command(tools + "/sinc-study " + arguments, "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
-        EXPECT_EQ(run.errors.find("\nusage: sinc-study"), run.errors.find('\n')) << arguments;
+        EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-study: [^\n]+\n")))
+            << arguments << ": " << run.errors;
     }
-    EXPECT_EQ(study("--help").at(0).at(0), "usage: sinc-study [options]");
+    const program_run help = run_command(tools + "/sinc-study --help", "");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.output.find("--cooling"), std::string::npos);
 }

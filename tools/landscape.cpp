@@ -7,13 +7,13 @@
 
 void grid_bits_of(std::int32_t k, std::int32_t* bits)
 {
-    for (std::int32_t i = 0; i < problem_bits; ++i)
-        bits[i] = (k >> (problem_bits - 1 - i)) & 1;
+    for (std::int32_t i = 0; i < problem_grid.bits; ++i)
+        bits[i] = (k >> (problem_grid.bits - 1 - i)) & 1;
 }
 
 float grid_x(std::int32_t k)
 {
-    return static_cast<float>(decode_integer(k, problem_full_scale, problem_lower, problem_upper));
+    return static_cast<float>(decode_integer(k, problem_grid));
 }
 
 float grid_objective(std::int32_t k)
@@ -23,8 +23,8 @@ float grid_objective(std::int32_t k)
 
 std::vector<grid_peak> grid_peaks()
 {
-    std::vector<float> f(problem_full_scale + 1);
-    for (std::int32_t k = 0; k <= problem_full_scale; ++k)
+    std::vector<float> f(problem_grid.full_scale + 1);
+    for (std::int32_t k = 0; k <= problem_grid.full_scale; ++k)
         f[static_cast<std::size_t>(k)] = grid_objective(k);
     std::vector<grid_peak> peaks;
     for (std::size_t first = 0; first < f.size();) {
@@ -52,10 +52,10 @@ std::vector<std::int32_t> grid_basins(const std::vector<grid_peak>& peaks)
     std::sort(by_x.begin(), by_x.end(),
               [&](std::size_t a, std::size_t b) { return peaks[a].k < peaks[b].k; });
 
-    std::vector<std::int32_t> basins(problem_full_scale + 1);
+    std::vector<std::int32_t> basins(problem_grid.full_scale + 1);
     std::int32_t from = 0;
     for (std::size_t i = 0; i < by_x.size(); ++i) {
-        std::int32_t to = problem_full_scale; // the last point of this peak's basin
+        std::int32_t to = problem_grid.full_scale; // the last point of this peak's basin
         if (i + 1 < by_x.size()) {
             to = peaks[by_x[i]].k;
             float lowest = peaks[by_x[i]].value;

@@ -9,11 +9,14 @@
 
 // --- The grid -------------------------------------------------------------
 
-// Sets bits, problem_bits of them, to the code of grid point k, most
+// The grid's best point: bits 01011111100010101, x = -0.507160, f = 1.501564.
+inline constexpr std::int32_t grid_best_point = 48917;
+
+// Sets bits, problem_grid.bits of them, to the code of grid point k, most
 // significant first: k = 5 gives 00000000000000101.
 void grid_bits_of(std::int32_t k, std::int32_t* bits);
 
-// Returns x of grid point k (0 .. problem_full_scale), narrowed to float as the
+// Returns x of grid point k (0 .. problem_grid.full_scale), narrowed to float as the
 // program stores it: grid_x(0) = -2, grid_x(48917) = -0.507160.
 float grid_x(std::int32_t k);
 

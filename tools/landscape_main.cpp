@@ -15,11 +15,11 @@ constexpr std::int32_t curve_step = 16; // 8192 points draw a smooth curve
 int main()
 {
     std::printf("# x f(x), every %d grid points\n", curve_step);
-    for (std::int32_t k = 0; k <= problem_full_scale; k += curve_step)
+    for (std::int32_t k = 0; k <= problem_grid.full_scale; k += curve_step)
         std::printf("%.6f %.6f\n", static_cast<double>(grid_x(k)),
                     static_cast<double>(grid_objective(k)));
-    std::printf("%.6f %.6f\n", static_cast<double>(grid_x(problem_full_scale)),
-                static_cast<double>(grid_objective(problem_full_scale)));
+    std::printf("%.6f %.6f\n", static_cast<double>(grid_x(problem_grid.full_scale)),
+                static_cast<double>(grid_objective(problem_grid.full_scale)));
 
     std::printf("\n\n# local maxima, highest first: x f(x) grid-point\n");
     for (const grid_peak& peak : grid_peaks())

@@ -22,7 +22,8 @@ done | awk 'NR == 1 || !/^method/' > "$out/methods.tsv"
 
 draw() { gnuplot -e "$1" "$here/$2"; }
 draw "data='$scratch/landscape.dat'; out='$out/objective.svg'" objective.gp
-draw "data='$out/reliability.txt'; out='$out/reliability.svg'" reliability.gp
+draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out/reliability.svg'" \
+  reliability.gp
 draw "data='$out/trace.tsv'; out='$out/trace.svg'" trace.gp
 draw "data='$out/sweep.tsv'; out='$out/study.svg'" study.gp
 draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; out='$out/search.gif'" search.gp

@@ -6,7 +6,7 @@
 std::vector<run_outcome> run_searches(int runs, std::uint32_t first_seed, double seconds)
 {
     std::FILE* silent = std::fopen("/dev/null", "w");
-    const run_setup setup{study_method::anneal, program_schedule, silent, nullptr, nullptr};
+    const run_setup setup{study_method::anneal, problem_schedule, silent, nullptr, nullptr};
     std::vector<run_outcome> outcomes;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     for (int i = 0; i < runs && silent != nullptr; ++i) {

@@ -17,20 +17,16 @@ constexpr int default_runs = 10000;
 constexpr int most_runs = 1000000;
 constexpr double time_limit_seconds = 300;
 constexpr std::uint32_t first_seed = 1;
-constexpr float global_threshold = 1.5f; // only the global maximum's basin reaches it
-constexpr int bin_count = 40;            // over the range of best objectives met
+constexpr int bin_count = 40; // over the range of best objectives met
 
 void print_shares(const std::vector<run_outcome>& outcomes)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
     const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
-    int global = 0;
-    for (const run_outcome& outcome : outcomes)
-        global += outcome.best_objective > global_threshold ? 1 : 0;
     std::printf("# searches: %zu, seeds %u to %zu\n", outcomes.size(), first_seed,
                 first_seed + outcomes.size() - 1);
     std::printf("# best objective above 1.5 (the global maximum): %.1f%%\n",
-                100.0 * global / static_cast<double>(outcomes.size()));
+                100.0 * summarize(outcomes).above_threshold);
     std::printf("# share ending in the basin of each local maximum:\n");
     for (std::size_t i = 0; i < peaks.size(); ++i)
         std::printf("#   x = %9.6f  f = %.6f  %5.1f%%\n", static_cast<double>(peaks[i].x),

@@ -8,19 +8,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 // --- Schedules ------------------------------------------------------------
-
-struct schedule {
-    double cooling;             // T is multiplied by it after each level, 0 < cooling < 1
-    double initial_temperature; // T of the first level
-    double final_temperature;   // levels run while T is above it
-    std::int32_t moves_per_level;
-};
-
-// The program's own: 0.97, 100, 0.1 and 8 moves a level.
-inline constexpr schedule program_schedule{search_cooling, search_initial_temperature,
-                                           search_final_temperature, problem_bits / 2};
 
 // The most solutions a run may examine: about a second of searching.
 inline constexpr std::int64_t most_examined = 10000000;
@@ -31,6 +21,11 @@ inline constexpr std::int64_t most_examined = 10000000;
 // The program's schedule gives 227 levels: 1816.
 std::int64_t examined_per_run(const schedule& plan);
 
+// Returns the schedules of a sweep from initial_temperature: cooling 0.9,
+// 0.97 and 0.99, with each final temperature of 1, 0.1, 0.01 and 0.001 and
+// each count of 2, 8 and 32 moves per level; 36 in all.
+std::vector<schedule> sweep_schedules(double initial_temperature);
+
 // --- Runs -----------------------------------------------------------------
 
 enum class study_method {
@@ -38,6 +33,9 @@ enum class study_method {
     climb,  // the same loop, keeping only moves that improve
     sample, // independent random solutions, the best kept
 };
+
+// The methods' names, indexed by study_method.
+inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 
 // How to run: the method and its schedule (sample draws as many solutions
 // as the schedule examines, its start among them), where the search's
@@ -58,3 +56,20 @@ struct run_outcome {
 
 // One run of setup from a random start, all its draws from seed.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
+
+// --- What the runs achieved -----------------------------------------------
+
+// A run succeeds when its best objective is above this: only the global
+// maximum's peak reaches it.
+inline constexpr float success_threshold = 1.5f;
+
+// The shares of runs that succeeded and that ended on the grid's best
+// point, and their mean best objective.
+struct run_summary {
+    double above_threshold;
+    double at_best_point;
+    double mean_best;
+};
+
+// Returns the summary of outcomes; all zero when there are none.
+run_summary summarize(const std::vector<run_outcome>& outcomes);

@@ -4,6 +4,8 @@
 set terminal svg size 900,480 dynamic font "sans,12" background rgb "white"
 set output out
 set datafile separator "\t"
+set datafile columnheaders
+stats data using (column("examined")) nooutput
 set title "One search: the objective at the end of each level, the best so far, and T"
 set xlabel "solutions examined"
 set ylabel "objective"
@@ -11,10 +13,13 @@ set y2label "temperature T (log scale)"
 set logscale y2
 set ytics nomirror
 set y2tics
-set xrange [0:*]
+set xrange [0:STATS_max]
 set yrange [0:1.6]
 set grid
 set key bottom right
-plot data skip 1 using 2:5 with lines lc rgb "#1f77b4" title "current", \
-     data skip 1 using 2:7 with lines lw 2 lc rgb "#d62728" title "best so far", \
-     data skip 1 using 2:3 axes x1y2 with lines dt 2 lw 2 lc rgb "#555555" title "T (right axis)"
+plot data using (column("examined")):(column("current")) with lines lc rgb "#1f77b4" \
+          title "current", \
+     data using (column("examined")):(column("best")) with lines lw 2 lc rgb "#d62728" \
+          title "best so far", \
+     data using (column("examined")):(column("temperature")) axes x1y2 with lines dt 2 lw 2 \
+          lc rgb "#555555" title "T (right axis)"

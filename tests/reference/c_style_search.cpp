@@ -1,6 +1,6 @@
 #include "c_style_search.h"
 
-#include "random.h"
+#include "draws.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -24,9 +24,10 @@ static double c_objective(float x)
     return s;
 }
 
-static double c_decode(const int* v, int full_scale, int n, float lower, float upper)
+static double c_decode(const int* v, const grid& g)
 {
-    int i, k = 0;
+    int i, k = 0, n = g.bits, full_scale = g.full_scale;
+    float lower = g.lower, upper = g.upper;
     for (i = 0; i != n; i++)
         if (v[i] == 1)
             k = (int)(k + std::pow(2.0, n - 1 - i));
@@ -40,23 +41,24 @@ static double c_uniform(double lo, double hi)
     return (double)((next_random() % 10000) * 0.0001L * (hi - lo) + lo);
 }
 
-void c_style_anneal(std::FILE* out, int n, int full_scale, int* v, float* fo, double cooling,
-                    double t0, double tf, int moves, float lower, float upper)
+void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo)
 {
+    int n = g.bits, moves = plan.moves_per_level;
+    double tf = plan.final_temperature;
     int* best = (int*)std::malloc(sizeof(int) * (size_t)n);
     float best_fo = *fo, best_x, x_old, x_new, fo_new, delta;
-    double t = t0;
+    double t = plan.initial_temperature;
     int levels = 0, m, bit;
     std::memcpy(best, v, sizeof(int) * (size_t)n);
-    best_x = (float)c_decode(v, full_scale, n, lower, upper);
+    best_x = (float)c_decode(v, g);
     std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n", (double)*fo,
                  (double)best_x);
     while (t > tf) {
         for (m = 0; m < moves; m++) {
             bit = (int)(next_random() % (unsigned)n);
-            x_old = (float)c_decode(v, full_scale, n, lower, upper);
+            x_old = (float)c_decode(v, g);
             v[bit] = v[bit] == 0 ? 1 : 0;
-            x_new = (float)c_decode(v, full_scale, n, lower, upper);
+            x_new = (float)c_decode(v, g);
             fo_new = (float)c_objective(x_new);
             delta = (float)(fo_new - c_objective(x_old));
             if (delta > 0) {
@@ -72,7 +74,7 @@ void c_style_anneal(std::FILE* out, int n, int full_scale, int* v, float* fo, do
                 v[bit] = v[bit] == 0 ? 1 : 0;
             }
         }
-        t = cooling * t;
+        t = plan.cooling * t;
         levels++;
     }
     std::fprintf(out, "********* Melhor Solucao obtida pelo SA ************** \n");

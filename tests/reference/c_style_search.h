@@ -5,9 +5,10 @@
 // objective per move. The library's search must print and leave exactly
 // what this one does; the benchmark times the two side by side.
 
-#include <cstdint>
+#include "anneal.h"
+
 #include <cstdio>
 
-// One search with the same meaning, arguments and printed text as anneal_to.
-void c_style_anneal(std::FILE* out, int n, int full_scale, int* v, float* fo, double cooling,
-                    double t0, double tf, int moves, float lower, float upper);
+// One search with the same meaning, arguments and printed text as search_to
+// with the anneal rule, unwatched.
+void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo);
