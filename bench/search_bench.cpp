@@ -56,12 +56,10 @@ void bm_decode_bits(benchmark::State& state)
 
 void bm_search(benchmark::State& state, search_function search)
 {
-    std::FILE* null = std::fopen("/dev/null", "w");
     for (auto _ : state)
-        search_once(search, null, seed);
+        search_once(search, nullptr, seed);
     state.counters["searches"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
-    std::fclose(null);
 }
 } // namespace
 

@@ -16,7 +16,7 @@ struct run_state {
     std::int32_t* best_bits;
     const grid* g;
     const search_variant* variant;
-    float* current_objective; // the running sum of accepted deltas
+    float* current_objective; // f of the current solution, narrowed
     std::int32_t k;           // the integer value of bits
     double f;                 // objective of the decoded bits, not narrowed
     float best_objective;
@@ -44,11 +44,13 @@ struct proposal {
     float delta;
 };
 
-// Makes the proposed solution the current one. It becomes the best when the
-// running objective passes the best one, which only an improvement can do.
+// Makes the proposed solution the current one, with its own objective: the
+// value the move's delta was computed from, never a sum of deltas, which
+// would drift with their roundings. It becomes the best when its objective
+// passes the best one, which only an improvement can do.
 void take_move(run_state& run, const proposal& next)
 {
-    *run.current_objective = *run.current_objective + next.delta;
+    *run.current_objective = static_cast<float>(next.f);
     move_to(run, next.k, next.f);
     if (*run.current_objective > run.best_objective) {
         copy_bits(run.best_bits, run.bits, run.g->bits);
@@ -87,10 +89,21 @@ void make_move(run_state& run, double temperature)
                            run.variant->context);
 }
 
+// The label "valor de fo" stands before the starting x, not an objective:
+// the program has always printed it so. Nothing when out is null.
+void print_start(std::FILE* out, const run_state& run)
+{
+    if (out != nullptr)
+        std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
+                     static_cast<double>(*run.current_objective), static_cast<double>(run.best_x));
+}
+
 // The widths of "%2f" and "%3f" are narrower than any number they print,
-// so both print as "%f" does: six decimals.
+// so both print as "%f" does: six decimals. Nothing when out is null.
 void print_report(std::FILE* out, const run_state& run, std::int32_t examined)
 {
+    if (out == nullptr)
+        return;
     std::fputs("********* Melhor Solucao obtida pelo SA ************** \n", out);
     std::fprintf(out, "valor de x = %2f \n", static_cast<double>(run.best_x));
     std::fprintf(out, "funcao objetivo = %3f \n", static_cast<double>(run.best_objective));
@@ -114,10 +127,7 @@ void search_to(const search_variant& variant, std::FILE* out, const grid& g, con
     const auto x = static_cast<float>(decode_integer(k, g));
     run_state run{bits,         best_bits,          &g, &variant, current_objective, k,
                   objective(x), *current_objective, x};
-    // The label "valor de fo" stands before the starting x, not an objective:
-    // the program has always printed it so.
-    std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
-                 static_cast<double>(*current_objective), static_cast<double>(run.best_x));
+    print_start(out, run);
 
     std::int32_t levels = 0;
     for (double temperature = plan.initial_temperature; temperature > plan.final_temperature;

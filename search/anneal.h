@@ -41,7 +41,7 @@ struct move_report {
     float delta; // the change of f that the move proposed
     bool taken;
     std::int32_t current_k;  // the integer value of the current solution now
-    float current_objective; // the running objective now
+    float current_objective; // f of the current solution now, narrowed
     float best_objective;    // the best met so far, and its x
     float best_x;
 };
@@ -55,11 +55,12 @@ struct search_variant {
 };
 
 // One run from bits, a vector on g (g.bits of at least 1), following plan.
-// *current_objective must hold f of the start; it is kept as a running sum
-// of accepted deltas, never re-evaluated. Prints the starting line and the
-// report of the best solution to out; on return, bits and
-// *current_objective hold the best solution met and its objective. With
-// the climb rule, T only counts the levels.
+// *current_objective must hold f of the start; each move that is taken sets
+// it to f of the new solution, narrowed. Prints the starting line and the
+// report of the best solution to out, or nothing when out is null. On
+// return, bits and *current_objective hold the best solution met (the
+// first met of the highest objective) and its objective. With the climb
+// rule, T only counts the levels.
 void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
                std::int32_t* bits, float* current_objective);
 

@@ -97,6 +97,39 @@ TEST(dialogue, random_solutions_and_searches_from_them)
     EXPECT_NE(matches(later, random_report).at(0).str(1), solutions[0].str(1));
 }
 
+// Every objective a search prints is f of the x printed beside it, to the
+// last digit, over a long chain of searches and over many fresh ones; none
+// is above f at the grid's best point. f is taken at the grid point that the
+// printed x rounds to, as the objective's own test holds it to the formula.
+TEST(dialogue, every_printed_objective_is_f_of_its_x)
+{
+    constexpr int searches = 300;
+    std::string chain = "1\n";
+    std::string fresh;
+    for (int i = 0; i < searches; ++i) {
+        chain += "2\n";
+        fresh += "1\n2\n";
+    }
+    const std::string top = std::to_string(grid_objective(grid_best_point));
+    for (const std::string& input : {chain + "0\n", fresh + "0\n"}) {
+        std::istringstream lines(dialogue(input));
+        int reports = 0;
+        for (std::string line, x, f; std::getline(lines, line);)
+            if (line.starts_with("********* Melhor") && std::getline(lines, x) &&
+                std::getline(lines, f)) {
+                ++reports;
+                x = x.substr(x.find('=') + 2, x.size() - x.find('=') - 3); // "valor de x = X "
+                f = f.substr(f.find('=') + 2, f.size() - f.find('=') - 3);
+                const auto k =
+                    static_cast<std::int32_t>(std::lround((std::stod(x) + 2) * full_scale / 4));
+                ASSERT_EQ(x, std::to_string(grid_x(k)));
+                ASSERT_EQ(f, std::to_string(grid_objective(k))) << x;
+                ASSERT_LE(std::stod(f), std::stod(top));
+            }
+        EXPECT_EQ(reports, searches);
+    }
+}
+
 // Output that cannot be written is an error, for the program and the tools.
 TEST(dialogue, lost_output_ends_with_status_1_and_a_message)
 {

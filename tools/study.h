@@ -7,7 +7,6 @@
 #include "problem.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 // --- Schedules ------------------------------------------------------------
@@ -38,13 +37,12 @@ enum class study_method {
 inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 
 // How to run: the method and its schedule (sample draws as many solutions
-// as the schedule examines, its start among them), where the search's
-// printing goes (it is not kept), and a watcher of every move (none when
-// null; sample makes no moves). The schedule must pass examined_per_run.
+// as the schedule examines, its start among them), and a watcher of every
+// move (none when null; sample makes no moves). The schedule must pass
+// examined_per_run. A run prints nothing.
 struct run_setup {
     study_method method;
     schedule plan;
-    std::FILE* sink;
     void (*watch)(const move_report& move, void* context);
     void* context;
 };

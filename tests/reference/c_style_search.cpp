@@ -51,8 +51,9 @@ void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v,
     int levels = 0, m, bit;
     std::memcpy(best, v, sizeof(int) * (size_t)n);
     best_x = (float)c_decode(v, g);
-    std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n", (double)*fo,
-                 (double)best_x);
+    if (out != NULL)
+        std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n", (double)*fo,
+                     (double)best_x);
     while (t > tf) {
         for (m = 0; m < moves; m++) {
             bit = (int)(next_random() % (unsigned)n);
@@ -62,14 +63,14 @@ void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v,
             fo_new = (float)c_objective(x_new);
             delta = (float)(fo_new - c_objective(x_old));
             if (delta > 0) {
-                *fo = *fo + delta;
+                *fo = fo_new;
                 if (*fo > best_fo) {
                     std::memcpy(best, v, sizeof(int) * (size_t)n);
                     best_fo = *fo;
                     best_x = x_new;
                 }
             } else if (std::exp(delta / t) > c_uniform(0.0, 1.0)) {
-                *fo = *fo + delta;
+                *fo = fo_new;
             } else {
                 v[bit] = v[bit] == 0 ? 1 : 0;
             }
@@ -77,11 +78,13 @@ void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v,
         t = plan.cooling * t;
         levels++;
     }
-    std::fprintf(out, "********* Melhor Solucao obtida pelo SA ************** \n");
-    std::fprintf(out, "valor de x = %2f \n", (double)best_x);
-    std::fprintf(out, "funcao objetivo = %3f \n", (double)best_fo);
-    std::fprintf(out, "Num. de solucoes analisadas = %d \n", levels * moves);
-    std::fprintf(out, "****************************************************** \n");
+    if (out != NULL) {
+        std::fprintf(out, "********* Melhor Solucao obtida pelo SA ************** \n");
+        std::fprintf(out, "valor de x = %2f \n", (double)best_x);
+        std::fprintf(out, "funcao objetivo = %3f \n", (double)best_fo);
+        std::fprintf(out, "Num. de solucoes analisadas = %d \n", levels * moves);
+        std::fprintf(out, "****************************************************** \n");
+    }
     std::memcpy(v, best, sizeof(int) * (size_t)n);
     *fo = best_fo;
     std::free(best);
