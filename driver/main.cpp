@@ -70,7 +70,9 @@ int main()
         else if (choice == choice_search)
             search_from_current(bits, full_scale, n, &current_objective);
     } while (choice != choice_quit);
+    const int input_status = finish_input("sinc-anneal"); // before anything can change errno
 
     release_bits(bits);
-    return finish_output("sinc-anneal");
+    const int output_status = finish_output("sinc-anneal");
+    return input_status != 0 ? input_status : output_status;
 }

@@ -19,6 +19,14 @@ bool stderr_is_terminal()
 }
 #endif
 
+int finish_input(const char* program)
+{
+    if (std::ferror(stdin) == 0)
+        return 0;
+    std::fprintf(stderr, "%s: error reading standard input: %s\n", program, std::strerror(errno));
+    return 1;
+}
+
 int finish_output(const char* program)
 {
     errno = 0;

@@ -130,11 +130,20 @@ TEST(dialogue, every_printed_objective_is_f_of_its_x)
     }
 }
 
+// Input that cannot be read is an error, not the end of input.
+TEST(dialogue, unreadable_input_ends_with_status_1_and_a_message)
+{
+    const program_run run = run_command("sh -c \"" + program + " < /\"", "");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "sinc-anneal: error reading standard input: Is a directory\n");
+}
+
 // Output that cannot be written is an error, for the program and the tools.
 TEST(dialogue, lost_output_ends_with_status_1_and_a_message)
 {
-    for (const std::string& command : {program, tools + "/sinc-study --runs 1",
-                                       tools + "/sinc-landscape", tools + "/sinc-reliability 1"}) {
+    for (const std::string& command :
+         {program, tools + "/sinc-study --runs 1", tools + "/sinc-landscape",
+          tools + "/sinc-reliability --runs 1"}) {
         const program_run run = run_command(command + " > /dev/full", "1\n2\n0\n");
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_TRUE(
@@ -180,21 +189,41 @@ TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
 }
 
 // Bad arguments: one line on standard error that says what is wrong, and
-// status 2.
-TEST(study_tool, rejects_bad_arguments_with_status_2)
+// status 2, from every tool; --help answers with status 0.
+TEST(study_tool, tools_reject_bad_arguments_with_status_2)
 {
-    for (const char* arguments :
-         {"--bogus", "--cooling 1", "--cooling 0", "--cooling x", "--cooling ''", "--runs 0",
-          "--runs 5x", "--moves 0", "--method best", "--initial 0.1", "--initial nan", "--final -1",
-          "--seed -1", "--cooling 0.999999 --final 1e-30", "--trace --method sample",
-          "--sweep --trace", "x"}) {
-        const program_run run = run_command(tools + "/sinc-study " + arguments, "");
+    for (const std::string arguments : {"study --bogus",
+                                        "study --cooling 1",
+                                        "study --cooling 0",
+                                        "study --cooling x",
+                                        "study --cooling ''",
+                                        "study --runs 0",
+                                        "study --runs 5x",
+                                        "study --moves 0",
+                                        "study --method best",
+                                        "study --initial 0.1",
+                                        "study --initial nan",
+                                        "study --final -1",
+                                        "study --seed -1",
+                                        "study --cooling 0.999999 --final 1e-30",
+                                        "study --trace --method sample",
+                                        "study --sweep --trace",
+                                        "study x",
+                                        "reliability 1e3",
+                                        "reliability --runs 4294967297",
+                                        "reliability --runs 10abc",
+                                        "reliability --runs 0",
+                                        "landscape --bogus",
+                                        "landscape x"}) {
+        const program_run run = run_command(tools + "/sinc-" + arguments, "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
-        EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-study: [^\n]+\n")))
+        EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-[a-z]+: [^\\n]+\\n")))
             << arguments << ": " << run.errors;
     }
-    const program_run help = run_command(tools + "/sinc-study --help", "");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.output.find("--cooling"), std::string::npos);
+    for (const char* tool : {"study", "reliability", "landscape"}) {
+        const program_run help = run_command(tools + "/sinc-" + tool + " --help", "");
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.output.find("--help"), std::string::npos) << tool;
+    }
 }

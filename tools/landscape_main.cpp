@@ -4,6 +4,7 @@
 // Blocks are separated by two blank lines, as gnuplot's "index" expects.
 
 #include "landscape.h"
+#include "options.h"
 #include "output.h"
 
 #include <cstdio>
@@ -12,8 +13,9 @@ namespace {
 constexpr std::int32_t curve_step = 16; // 8192 points draw a smooth curve
 }
 
-int main()
+int main(int argc, char** argv)
 {
+    parse_landscape_options(argc, argv);
     std::printf("# x f(x), every %d grid points\n", curve_step);
     for (std::int32_t k = 0; k <= problem_grid.full_scale; k += curve_step)
         std::printf("%.6f %.6f\n", static_cast<double>(grid_x(k)),

@@ -13,7 +13,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 "$tools/sinc-landscape" > "$scratch/landscape.dat"
-"$tools/sinc-reliability" "$runs" > "$out/reliability.txt"
+"$tools/sinc-reliability" --runs "$runs" > "$out/reliability.txt"
 for method in anneal climb sample; do
   "$tools/sinc-study" --method "$method" --runs "$runs"
 done | awk 'NR == 1 || !/^method/' > "$out/methods.tsv"

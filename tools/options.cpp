@@ -59,6 +59,16 @@ void add_float_option(CLI::App& app, const char* name, double* value, const char
         ->default_str(shown(*value));
 }
 
+// Binds --runs (1 to most_runs) and --seed, each with its default shown.
+void add_runs_and_seed(CLI::App& app, long& runs, std::uint32_t& seed)
+{
+    app.add_option("--runs", runs, "how many runs")
+        ->check(CLI::Range(1L, most_runs))
+        ->capture_default_str();
+    app.add_option("--seed", seed, "the first run's seed; run i has seed S + i")
+        ->capture_default_str();
+}
+
 // A schedule the runs can carry out: one that ends, and examines at least
 // one and at most most_examined solutions a run.
 void check_schedule(const char* tool, const schedule& plan)
@@ -85,6 +95,28 @@ void check_study(const char* tool, const study_options& o)
 }
 } // namespace
 
+reliability_options parse_reliability_options(int argc, char** argv)
+{
+    CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
+                 "with seed S + i, and prints how often they end in each local maximum's\n"
+                 "basin, then the distribution of the best objective as \"low high share\"\n"
+                 "rows, for plotting.",
+                 "sinc-reliability");
+    reliability_options o;
+    add_runs_and_seed(app, o.runs, o.seed);
+    parse_or_exit(app, argc, argv);
+    return o;
+}
+
+void parse_landscape_options(int argc, char** argv)
+{
+    CLI::App app("Prints the objective over the grid, for plotting: \"x f\" for every 16th\n"
+                 "grid point and the last, then, after two blank lines, \"x f k\" for each\n"
+                 "local maximum, highest first.",
+                 "sinc-landscape");
+    parse_or_exit(app, argc, argv);
+}
+
 study_options parse_study_options(int argc, char** argv)
 {
     CLI::App app("Runs searches from random starts, run i with seed S + i, and prints a\n"
@@ -105,10 +137,7 @@ study_options parse_study_options(int argc, char** argv)
                      "the first level's temperature");
     add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
     app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
-    app.add_option("--runs", o.runs, "runs per row")
-        ->check(CLI::Range(1L, most_runs))
-        ->capture_default_str();
-    app.add_option("--seed", o.seed, "the first run's seed")->capture_default_str();
+    add_runs_and_seed(app, o.runs, o.seed);
     app.add_flag("--sweep", o.sweep,
                  "every method on a grid of cooling factors, final temperatures and moves per "
                  "level (--initial, --runs and --seed still apply)");

@@ -16,6 +16,19 @@ struct study_options {
     bool trace = false;
 };
 
+// What sinc-reliability is asked to do.
+struct reliability_options {
+    long runs = 10000;
+    std::uint32_t seed = 1;
+};
+
+// Returns sinc-reliability's options, as parse_study_options does.
+reliability_options parse_reliability_options(int argc, char** argv);
+
+// Reads sinc-landscape's command line, which takes only --help, as
+// parse_study_options does.
+void parse_landscape_options(int argc, char** argv);
+
 // Returns sinc-study's options; for --help prints the usage and exits 0,
 // for bad input prints one line on standard error and exits 2.
 study_options parse_study_options(int argc, char** argv);

@@ -1,17 +1,14 @@
 #include "reliability.h"
 
-#include <chrono>
 #include <cstdio>
 
-std::vector<run_outcome> run_searches(int runs, std::uint32_t first_seed, double seconds)
+std::vector<run_outcome> run_searches(long runs, std::uint32_t first_seed, progress& shown)
 {
     const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr};
     std::vector<run_outcome> outcomes;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (int i = 0; i < runs; ++i) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            break;
+    for (long i = 0; i < runs; ++i) {
         outcomes.push_back(run_once(setup, first_seed + static_cast<std::uint32_t>(i)));
+        tick(shown);
     }
     return outcomes;
 }

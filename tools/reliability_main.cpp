@@ -1,30 +1,26 @@
-// sinc-reliability [runs]: runs many searches (10000 unless told), each from
-// a random start with its own fixed seed, and prints how often they end in
+// sinc-reliability: runs many searches (10000 unless told), each from a
+// random start with its own fixed seed, and prints how often they end in
 // each local maximum's basin, then the distribution of the best objective as
 // "low high share" rows, for plotting. The same command prints the same
 // figures every time.
 
 #include "landscape.h"
+#include "options.h"
 #include "output.h"
 #include "reliability.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-constexpr int default_runs = 10000;
-constexpr int most_runs = 1000000;
-constexpr double time_limit_seconds = 300;
-constexpr std::uint32_t first_seed = 1;
 constexpr int bin_count = 40; // over the range of best objectives met
 
-void print_shares(const std::vector<run_outcome>& outcomes)
+void print_shares(const std::vector<run_outcome>& outcomes, std::uint32_t first_seed)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
     const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
-    std::printf("# searches: %zu, seeds %u to %zu\n", outcomes.size(), first_seed,
-                first_seed + outcomes.size() - 1);
+    const auto last_seed = static_cast<std::uint32_t>(first_seed + outcomes.size() - 1);
+    std::printf("# searches: %zu, seeds %u to %u\n", outcomes.size(), first_seed, last_seed);
     std::printf("# best objective above 1.5 (the global maximum): %.1f%%\n",
                 100.0 * summarize(outcomes).above_threshold);
     std::printf("# share ending in the basin of each local maximum:\n");
@@ -33,8 +29,11 @@ void print_shares(const std::vector<run_outcome>& outcomes)
                     static_cast<double>(peaks[i].value), 100.0 * shares[i]);
 }
 
+// Nothing for no outcomes.
 void print_histogram(const std::vector<run_outcome>& outcomes)
 {
+    if (outcomes.empty())
+        return;
     const auto [lowest, highest] = std::minmax_element(
         outcomes.begin(), outcomes.end(), [](const run_outcome& a, const run_outcome& b) {
             return a.best_objective < b.best_objective;
@@ -56,13 +55,10 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
 
 int main(int argc, char** argv)
 {
-    const int runs = argc > 1 ? std::atoi(argv[1]) : default_runs;
-    if (runs < 1 || runs > most_runs) {
-        std::fprintf(stderr, "usage: sinc-reliability [runs, 1 to %d]\n", most_runs);
-        return 2;
-    }
-    const std::vector<run_outcome> outcomes = run_searches(runs, first_seed, time_limit_seconds);
-    print_shares(outcomes);
+    const reliability_options o = parse_reliability_options(argc, argv);
+    progress shown = start_progress("sinc-reliability", o.runs);
+    const std::vector<run_outcome> outcomes = run_searches(o.runs, o.seed, shown);
+    print_shares(outcomes, o.seed);
     print_histogram(outcomes);
     return finish_output("sinc-reliability");
 }
