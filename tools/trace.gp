@@ -16,7 +16,7 @@ set y2tics
 set xrange [0:STATS_max]
 set yrange [0:1.6]
 set grid
-set key bottom right
+set key outside top center horizontal
 plot data using (column("examined")):(column("current")) with lines lc rgb "#1f77b4" \
           title "current", \
      data using (column("examined")):(column("best")) with lines lw 2 lc rgb "#d62728" \
