@@ -5,6 +5,7 @@
 #include "c_style_search.h"
 #include "draws.h"
 #include "encoding.h"
+#include "exact.h"
 #include "landscape.h"
 #include "objective.h"
 #include "problem.h"
@@ -61,11 +62,22 @@ void bm_search(benchmark::State& state, search_function search)
     state.counters["searches"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
+// The exact distribution of the program's search on its schedule, carried
+// by state.range(0) threads.
+void bm_exact(benchmark::State& state)
+{
+    const schedule& plan = problem_schedule;
+    const auto threads = static_cast<std::int32_t>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exact_search(move_rule::anneal, plan, threads, nullptr, nullptr));
+}
 } // namespace
 
 BENCHMARK(bm_objective);
 BENCHMARK(bm_decode_bits);
 BENCHMARK_CAPTURE(bm_search, library, &library_anneal)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bm_search, c_style, &c_style_anneal)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(bm_exact)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();
