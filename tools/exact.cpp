@@ -405,7 +405,7 @@ double basin_share(const double* current, const std::vector<std::int32_t>& basin
     return share;
 }
 
-double boltzmann_distance(const double* current, const double* objective, double temperature)
+std::vector<double> boltzmann_distribution(const double* objective, double temperature)
 {
     const double highest = *std::max_element(objective, objective + grid_points);
     std::vector<double> weights(grid_points);
@@ -414,8 +414,16 @@ double boltzmann_distance(const double* current, const double* objective, double
         weights[k] = std::exp((objective[k] - highest) / temperature);
         total += weights[k];
     }
+    for (double& weight : weights)
+        weight /= total;
+    return weights;
+}
+
+double boltzmann_distance(const double* current, const double* objective, double temperature)
+{
+    const std::vector<double> boltzmann = boltzmann_distribution(objective, temperature);
     double distance = 0.0;
-    for (std::size_t k = 0; k < weights.size(); ++k)
-        distance += std::abs(current[k] - weights[k] / total);
+    for (std::size_t k = 0; k < boltzmann.size(); ++k)
+        distance += std::abs(current[k] - boltzmann[k]);
     return distance / 2.0;
 }

@@ -11,6 +11,7 @@
 
 namespace {
 constexpr long most_runs = 1000000;
+constexpr std::int64_t most_exact_moves = 50000;
 
 [[noreturn]] void fail(const char* tool, const std::string& message)
 {
@@ -89,6 +90,12 @@ void check_study(const char* tool, const study_options& o)
 {
     if (o.trace && (o.sweep || o.method == study_method::sample))
         fail(tool, "--trace follows one search: not with --sweep or --method sample");
+    if (o.exact && o.sweep)
+        fail(tool, "--exact works out one schedule: not with --sweep");
+    if (o.map && (!o.exact || o.trace || o.method == study_method::sample))
+        fail(tool, "--map goes with --exact, for anneal or climb, without --trace");
+    if (o.exact && o.method != study_method::sample && examined_per_run(o.plan) > most_exact_moves)
+        fail(tool, "--exact carries at most 50000 moves: about a minute of work");
     for (const schedule& plan :
          o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector<schedule>{o.plan})
         check_schedule(tool, plan);
@@ -144,6 +151,12 @@ study_options parse_study_options(int argc, char** argv)
     app.add_flag("--trace", o.trace,
                  "one run, level by level: T, the current and best solutions, and the share of "
                  "worse moves taken");
+    app.add_flag("--exact", o.exact,
+                 "the probabilities themselves instead of runs: the distribution of the search "
+                 "carried move by move; with --trace, level by level");
+    app.add_flag("--map", o.map,
+                 "with --exact: the probability of the current solution over x at every level, "
+                 "beside the Boltzmann distribution at its T");
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)

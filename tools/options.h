@@ -14,6 +14,8 @@ struct study_options {
     std::uint32_t seed = 1;
     bool sweep = false;
     bool trace = false;
+    bool exact = false; // probabilities worked out, not runs counted
+    bool map = false;   // with exact: where the search is, level by level
 };
 
 // What sinc-reliability is asked to do.

@@ -3,13 +3,16 @@
 // starts on any schedule, and prints what they achieve as a tab-separated
 // table; or traces one search level by level.
 
+#include "exact_report.h"
 #include "landscape.h"
 #include "options.h"
 #include "output.h"
 #include "progress.h"
 #include "study.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -85,7 +88,15 @@ void print_trace(const study_options& o)
 int main(int argc, char** argv)
 {
     const study_options o = parse_study_options(argc, argv);
-    if (o.trace)
+    const auto threads =
+        static_cast<std::int32_t>(std::max(1u, std::thread::hardware_concurrency()));
+    if (o.exact && o.map)
+        print_exact_map(o, threads);
+    else if (o.exact && o.trace)
+        print_exact_trace(o, threads);
+    else if (o.exact)
+        print_exact_table(o, threads);
+    else if (o.trace)
         print_trace(o);
     else
         print_table(o);
