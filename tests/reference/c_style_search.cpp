@@ -15,12 +15,22 @@ static float c_sinc(float t)
     return (float)(std::sin(u) / u);
 }
 
-static double c_objective(float x)
+double c_objective(float x)
 {
-    double s = c_sinc(4.0f * x) + 0.4;
-    s = s + 1.1 * c_sinc(4.0f * x + 2.0f);
-    s = s + 0.8 * c_sinc(6.0f * x - 2.0f);
-    s = s + 0.7 * c_sinc(6.0f * x - 4.0f);
+    float a, b;
+    double s, term;
+    a = 4.0f * x;
+    s = c_sinc(a) + 0.4;
+    b = a + 2.0f;
+    term = 1.1 * c_sinc(b);
+    s = s + term;
+    a = 6.0f * x;
+    b = a - 2.0f;
+    term = 0.8 * c_sinc(b);
+    s = s + term;
+    b = a - 4.0f;
+    term = 0.7 * c_sinc(b);
+    s = s + term;
     return s;
 }
 
@@ -36,9 +46,12 @@ static double c_decode(const int* v, const grid& g)
 
 static double c_uniform(double lo, double hi)
 {
+    double r;
     if (lo == hi)
         return lo;
-    return (double)((next_random() % 10000) * 0.0001L * (hi - lo) + lo);
+    r = (double)(next_random() % 10000) / 10000;
+    r = r * (hi - lo);
+    return r + lo;
 }
 
 void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo)
