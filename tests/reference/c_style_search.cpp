@@ -17,20 +17,10 @@ static float c_sinc(float t)
 
 double c_objective(float x)
 {
-    float a, b;
-    double s, term;
-    a = 4.0f * x;
-    s = c_sinc(a) + 0.4;
-    b = a + 2.0f;
-    term = 1.1 * c_sinc(b);
-    s = s + term;
-    a = 6.0f * x;
-    b = a - 2.0f;
-    term = 0.8 * c_sinc(b);
-    s = s + term;
-    b = a - 4.0f;
-    term = 0.7 * c_sinc(b);
-    s = s + term;
+    double s = c_sinc(4.0f * x) + 0.4;
+    s = s + 1.1 * c_sinc(4.0f * x + 2.0f);
+    s = s + 0.8 * c_sinc(6.0f * x - 2.0f);
+    s = s + 0.7 * c_sinc(6.0f * x - 4.0f);
     return s;
 }
 
@@ -46,12 +36,9 @@ static double c_decode(const int* v, const grid& g)
 
 static double c_uniform(double lo, double hi)
 {
-    double r;
     if (lo == hi)
         return lo;
-    r = (double)(next_random() % 10000) / 10000;
-    r = r * (hi - lo);
-    return r + lo;
+    return (double)((next_random() % 10000) * 0.0001L * (hi - lo) + lo);
 }
 
 void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo)

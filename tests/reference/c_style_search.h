@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-// f(x), one multiply or add a statement, as the library's objective.
+// f(x) as the formula reads, in float arguments and double sums.
 double c_objective(float x);
 
 // One search with the same meaning, arguments and printed text as search_to
