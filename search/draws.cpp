@@ -6,7 +6,6 @@ namespace {
 std::mt19937 generator; // the one global of the program
 
 constexpr std::uint32_t uniform_steps = 10000;
-constexpr long double uniform_resolution = 0.0001L; // 1 / uniform_steps, in extended precision
 } // namespace
 
 void seed_random(std::uint32_t seed)
@@ -37,5 +36,9 @@ double uniform_between(double lo, double hi)
     if (lo == hi)
         return lo;
     const std::uint32_t step = next_random() % uniform_steps;
-    return static_cast<double>(step * uniform_resolution * (hi - lo) + lo);
+    // In double, one operation a statement: on (0, 1), exactly step / 10000.
+    const double fraction = static_cast<double>(step) / uniform_steps;
+    const double width = hi - lo;
+    const double scaled = fraction * width;
+    return scaled + lo;
 }

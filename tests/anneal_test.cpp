@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <set>
 #include <tuple>
 
 // A worse move is taken when exp(delta / T) beats the draw r = s / 10000,
@@ -59,6 +61,22 @@ TEST(acceptance_rule, draws_lie_on_a_grid_of_10000_steps)
     seed_random(5);
     EXPECT_EQ(uniform_between(0.5, 0.5), 0.5);
     EXPECT_EQ(next_random(), first);
+}
+
+// On (0, 1) a draw is step / 10000 in double, which equals what the same
+// step gave in 80-bit long double before, at every one of the 10000 steps.
+TEST(acceptance_rule, draws_on_0_1_are_the_extended_precision_ones)
+{
+    if (std::numeric_limits<long double>::digits < 64)
+        GTEST_SKIP() << "long double has no extended precision here";
+    seed_random(8);
+    std::vector<std::uint32_t> steps(200000);
+    for (std::uint32_t& step : steps)
+        step = next_random() % 10000;
+    seed_random(8);
+    for (const std::uint32_t step : steps)
+        ASSERT_EQ(uniform_between(0.0, 1.0), static_cast<double>(step * 0.0001L * 1.0 + 0.0));
+    EXPECT_EQ(std::set(steps.begin(), steps.end()).size(), 10000u);
 }
 
 namespace {

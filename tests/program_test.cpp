@@ -209,6 +209,22 @@ TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
     EXPECT_EQ(trace.back()[6], study("--runs 1 --seed 5").at(1).at(9));
 }
 
+// Seeded runs print exactly the files kept in tests/golden, whatever the
+// compiler and the machine: every digit there is pinned down step by step.
+TEST(study_tool, seeded_runs_print_the_golden_files)
+{
+    std::istringstream cases(file_contents(GOLDEN "/cases"));
+    int compared = 0;
+    for (std::string name, command; cases >> name && std::getline(cases, command);)
+        if (!name.starts_with('#')) {
+            const program_run run = run_command(tools + "/" + command.substr(1), "");
+            EXPECT_EQ(run.status, 0) << command;
+            EXPECT_TRUE(run.output == file_contents(GOLDEN "/" + name + ".out")) << command;
+            ++compared;
+        }
+    EXPECT_EQ(compared, 3);
+}
+
 // Bad arguments: one line on standard error that says what is wrong, and
 // status 2, from every tool; --help answers with status 0.
 TEST(study_tool, tools_reject_bad_arguments_with_status_2)

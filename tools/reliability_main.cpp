@@ -47,9 +47,12 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
         ++counts[static_cast<std::size_t>(std::min(bin, bin_count - 1))];
     }
     std::printf("# distribution of the best objective: low high share\n");
-    for (int bin = 0; bin < bin_count; ++bin)
-        std::printf("%.6f %.6f %.5f\n", low + bin * width, low + (bin + 1) * width,
+    for (int bin = 0; bin < bin_count; ++bin) {
+        const double start = bin * width; // a statement of its own: never fused with the sum
+        const double end = (bin + 1) * width;
+        std::printf("%.6f %.6f %.5f\n", low + start, low + end,
                     counts[static_cast<std::size_t>(bin)] / static_cast<double>(outcomes.size()));
+    }
 }
 } // namespace
 
