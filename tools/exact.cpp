@@ -8,6 +8,9 @@
 #include <cmath>
 #include <thread>
 
+// Each product and each sum is a statement of its own, so that no compiler
+// fuses them and the figures are the same from one build to the next.
+//
 // A move flips one of the 17 bits, each with probability 1/17, and is taken
 // on so many of the 10000 equally likely draws of uniform_between(0, 1).
 // Acceptance is kept as that count of draws, a whole number held exactly in
@@ -204,8 +207,10 @@ void add_inflow_in_tile(double* sums, const double* now, const float* counts)
 {
     for (std::int32_t b = 0; b < tile; b += 2 * weight)
         for (std::int32_t j = 0; j < weight; ++j) {
-            sums[b + j] += now[b + weight + j] * static_cast<double>(counts[b + j]);
-            sums[b + weight + j] += now[b + j] * static_cast<double>(counts[b + weight + j]);
+            const double into_low = now[b + weight + j] * static_cast<double>(counts[b + j]);
+            sums[b + j] += into_low;
+            const double into_high = now[b + j] * static_cast<double>(counts[b + weight + j]);
+            sums[b + weight + j] += into_high;
         }
 }
 
@@ -231,8 +236,10 @@ void add_inflow_outside(double* sums, const double* const* from, const float* co
 {
     for (std::int32_t j = 0; j < tile; ++j) {
         double sum = sums[j];
-        for (std::int32_t b = 0; b < outside_bits; ++b)
-            sum += from[b][j] * static_cast<double>(counts[b][j]);
+        for (std::int32_t b = 0; b < outside_bits; ++b) {
+            const double inflow = from[b][j] * static_cast<double>(counts[b][j]);
+            sum += inflow;
+        }
         sums[j] = sum;
     }
 }
