@@ -21,7 +21,7 @@ using search_function = void (*)(std::FILE*, const grid&, const schedule&, int*,
 
 void library_anneal(std::FILE* out, const grid& g, const schedule& plan, int* bits, float* f)
 {
-    search_to({move_rule::anneal, nullptr, nullptr}, out, g, plan, bits, f);
+    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, g, plan, bits, f);
 }
 
 // One search from start_point with the program's parameters.

@@ -3,7 +3,9 @@
 #include <random>
 
 namespace {
-std::mt19937 generator; // the one global of the program
+// The one global; one per thread, so that threads running searches side by
+// side never share draws.
+thread_local std::mt19937 generator;
 
 constexpr std::uint32_t uniform_steps = 10000;
 constexpr long double uniform_resolution = 0.0001L; // 1 / uniform_steps, in extended precision

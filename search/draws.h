@@ -1,13 +1,14 @@
 #pragma once
-// The process's one pseudo-random source, and the draws built on it. Every
-// random draw of the program goes through here, so fixing the seed makes a
-// whole run repeatable.
+// The pseudo-random source, one for each thread, and the draws built on it.
+// Every random draw of the program goes through here, so fixing the seed
+// makes a whole run repeatable, whichever thread it runs on.
 
 #include <cstdint>
 
 // --- The source -----------------------------------------------------------
 
-// Restarts the source from seed; the same seed gives the same draws.
+// Restarts the calling thread's source from seed; the same seed gives the
+// same draws.
 void seed_random(std::uint32_t seed);
 
 // Returns the next draw, a value in 0 .. 2^32 - 1 (never negative).

@@ -63,7 +63,7 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
         return best_of_samples(bits, {start, current}, examined_per_run(setup.plan));
     const move_rule rule =
         setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
-    search_to({rule, setup.watch, setup.context}, nullptr, problem_grid, setup.plan, bits,
+    search_to({rule, setup.watch, setup.context, nullptr}, nullptr, problem_grid, setup.plan, bits,
               &current);
     return {bits_to_integer(bits, problem_grid.bits), current};
 }
