@@ -23,6 +23,11 @@ std::int32_t random_below(std::int32_t k);
 // Nothing for n <= 0.
 void fill_random_bits(std::int32_t* bits, std::int32_t n);
 
+// Returns the integer value of the n bits that fill_random_bits would set,
+// with the same draws, element 0 the most significant; no vector is filled.
+// 0, without a draw, for n <= 0. n must not exceed 31.
+std::int32_t random_bits_value(std::int32_t n);
+
 // Returns a value in [lo, hi) on a grid of 1/10000 of the width, drawn from
 // the source; lo itself, without a draw, when lo == hi.
 // uniform_between(0, 1) is one of 0.0000, 0.0001, ..., 0.9999.
