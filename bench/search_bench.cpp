@@ -8,6 +8,7 @@
 #include "landscape.h"
 #include "objective.h"
 #include "problem.h"
+#include "study.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,6 +55,21 @@ void bm_decode_bits(benchmark::State& state)
     }
 }
 
+// One run of method from a random start, as sinc-study makes it, at the
+// program's schedule with f looked up in the table; timed a move (a
+// solution examined, for sampling).
+void bm_run(benchmark::State& state, study_method method)
+{
+    const std::vector<double> table = problem_objective_table();
+    const run_setup setup{method, problem_schedule, nullptr, nullptr, table.data()};
+    std::uint32_t run_seed = seed;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(run_once(setup, run_seed++));
+    state.counters["per move"] = benchmark::Counter(
+        static_cast<double>(examined_per_run(problem_schedule)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void bm_search(benchmark::State& state, search_function search)
 {
     for (auto _ : state)
@@ -67,5 +83,8 @@ BENCHMARK(bm_objective);
 BENCHMARK(bm_decode_bits);
 BENCHMARK_CAPTURE(bm_search, library, &library_anneal)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bm_search, c_style, &c_style_anneal)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, anneal, study_method::anneal)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, climb, study_method::climb)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, sample, study_method::sample)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();
