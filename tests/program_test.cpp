@@ -220,7 +220,7 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
                                         "reliability --runs 0",
                                         "landscape --bogus",
                                         "landscape x"}) {
-        const program_run run = run_command(tools + "/sinc-" + arguments, "");
+        const program_run run = run_command((tools + "/sinc-").append(arguments), "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
         EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-[a-z]+: [^\\n]+\\n")))

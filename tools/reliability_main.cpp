@@ -60,7 +60,7 @@ int main(int argc, char** argv)
     const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr, table.data()};
     progress shown =
         start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
-    const std::vector<run_outcome> outcomes = run_many(setup, o.runs, o.seed, o.threads, shown);
+    const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);
     clear_progress(shown);
     print_shares(outcomes, o.seed);
     print_histogram(outcomes);

@@ -98,7 +98,7 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 
 // Each thread takes the next run not yet taken, so that threads finish
 // together however long runs take; each run's outcome has its own place.
-std::vector<run_outcome> run_many(const run_setup& setup, long runs, std::uint32_t first_seed,
+std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
                                   unsigned threads, progress& shown)
 {
     std::vector<run_outcome> outcomes(static_cast<std::size_t>(runs));

@@ -66,7 +66,7 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed);
 // threads threads (fewer when there are fewer runs; at least 1), and ticks
 // shown once a run. Returns the outcomes in the order of i, the same
 // whatever threads is. setup.watch, if any, is called from every thread.
-std::vector<run_outcome> run_many(const run_setup& setup, long runs, std::uint32_t first_seed,
+std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
                                   unsigned threads, progress& shown);
 
 // --- What the runs achieved -----------------------------------------------

@@ -19,7 +19,7 @@ void print_row(const study_options& o, study_method method, const schedule& plan
                const std::vector<double>& table, progress& shown)
 {
     const run_setup setup{method, plan, nullptr, nullptr, table.data()};
-    const run_summary summary = summarize(run_many(setup, o.runs, o.seed, o.threads, shown));
+    const run_summary summary = summarize(run_many(setup, o.seed, o.runs, o.threads, shown));
     clear_progress(shown);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n",
                 method_names[static_cast<int>(method)], plan.cooling, plan.initial_temperature,
