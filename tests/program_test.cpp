@@ -195,13 +195,16 @@ TEST(study_tool, runs_agree_with_the_exact_probabilities)
         }
 }
 
-// The same command prints the same figures. A trace follows the schedule,
-// T = 100 * 0.97^(level - 1), and ends on the best objective of its run.
+// The same command prints the same figures, on one thread or more. A trace
+// follows the schedule, T = 100 * 0.97^(level - 1), and ends on the best
+// objective of its run.
 TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
 {
-    const auto sweep = study("--sweep --runs 2 --seed 7");
+    const auto sweep = study("--sweep --runs 3 --seed 7 --threads 1");
     EXPECT_EQ(sweep.size(), 1u + 3 * 36);
-    EXPECT_EQ(study("--sweep --runs 2 --seed 7"), sweep);
+    EXPECT_EQ(study("--sweep --runs 3 --seed 7 --threads 2"), sweep);
+    const std::string reliability = tools + "/sinc-reliability --runs 50 --threads ";
+    EXPECT_EQ(run_command(reliability + "1", "").output, run_command(reliability + "3", "").output);
     const auto trace = study("--trace --seed 5");
     ASSERT_EQ(trace.size(), 1u + 227);
     for (std::size_t level = 1; level < trace.size(); level += 45)
@@ -246,13 +249,15 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
                                         "study --trace --method sample",
                                         "study --sweep --trace",
                                         "study x",
+                                        "study --threads 0",
+                                        "reliability --threads x",
                                         "reliability 1e3",
                                         "reliability --runs 4294967297",
                                         "reliability --runs 10abc",
                                         "reliability --runs 0",
                                         "landscape --bogus",
                                         "landscape x"}) {
-        const program_run run = run_command(tools + "/sinc-" + arguments, "");
+        const program_run run = run_command((tools + "/sinc-").append(arguments), "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
         EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-[a-z]+: [^\\n]+\\n")))

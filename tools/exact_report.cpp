@@ -10,6 +10,11 @@
 namespace {
 constexpr std::int32_t map_bin = 512; // grid points per bin of the map: 256 bins
 
+std::int32_t threads_of(const study_options& o)
+{
+    return static_cast<std::int32_t>(o.threads);
+}
+
 move_rule rule_of(study_method method)
 {
     return method == study_method::climb ? move_rule::climb : move_rule::anneal;
@@ -79,13 +84,13 @@ void print_map_rows(const exact_level& level, void* /*context*/)
 }
 } // namespace
 
-void print_exact_table(const study_options& o, std::int32_t threads)
+void print_exact_table(const study_options& o)
 {
     std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum");
     const bool sampling = o.method == study_method::sample;
     const exact_result result =
         sampling ? sampling_result(o.plan)
-                 : exact_search(rule_of(o.method), o.plan, threads, nullptr, nullptr);
+                 : exact_search(rule_of(o.method), o.plan, threads_of(o), nullptr, nullptr);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
                 o.plan.cooling, o.plan.initial_temperature, o.plan.final_temperature,
                 o.plan.moves_per_level, static_cast<long long>(examined_per_run(o.plan)),
@@ -94,15 +99,15 @@ void print_exact_table(const study_options& o, std::int32_t threads)
         print_basins(result);
 }
 
-void print_exact_trace(const study_options& o, std::int32_t threads)
+void print_exact_trace(const study_options& o)
 {
     std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\tat_maximum\ttv_boltzmann");
     trace_context trace{o.plan.moves_per_level, grid_basins(grid_peaks())};
-    exact_search(rule_of(o.method), o.plan, threads, print_trace_row, &trace);
+    exact_search(rule_of(o.method), o.plan, threads_of(o), print_trace_row, &trace);
 }
 
-void print_exact_map(const study_options& o, std::int32_t threads)
+void print_exact_map(const study_options& o)
 {
     std::puts("level\ttemperature\tx\tcurrent\tboltzmann");
-    exact_search(rule_of(o.method), o.plan, threads, print_map_rows, nullptr);
+    exact_search(rule_of(o.method), o.plan, threads_of(o), print_map_rows, nullptr);
 }

@@ -4,14 +4,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 constexpr long most_runs = 1000000;
 constexpr std::int64_t most_exact_moves = 50000;
+constexpr unsigned most_threads = 1024;
 
 [[noreturn]] void fail(const char* tool, const std::string& message)
 {
@@ -60,13 +63,19 @@ void add_float_option(CLI::App& app, const char* name, double* value, const char
         ->default_str(shown(*value));
 }
 
-// Binds --runs (1 to most_runs) and --seed, each with its default shown.
-void add_runs_and_seed(CLI::App& app, long& runs, std::uint32_t& seed)
+// Binds --runs (1 to most_runs), --seed and --threads (1 to most_threads),
+// each with its default shown.
+void add_runs_seed_and_threads(CLI::App& app, long& runs, std::uint32_t& seed, unsigned& threads)
 {
     app.add_option("--runs", runs, "how many runs")
         ->check(CLI::Range(1L, most_runs))
         ->capture_default_str();
     app.add_option("--seed", seed, "the first run's seed; run i has seed S + i")
+        ->capture_default_str();
+    app.add_option("--threads", threads,
+                   "how many runs go side by side (default: one a core); the output is the "
+                   "same for any count")
+        ->check(CLI::Range(1U, most_threads))
         ->capture_default_str();
 }
 
@@ -102,6 +111,11 @@ void check_study(const char* tool, const study_options& o)
 }
 } // namespace
 
+unsigned all_cores()
+{
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
 reliability_options parse_reliability_options(int argc, char** argv)
 {
     CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
@@ -110,7 +124,7 @@ reliability_options parse_reliability_options(int argc, char** argv)
                  "rows, for plotting.",
                  "sinc-reliability");
     reliability_options o;
-    add_runs_and_seed(app, o.runs, o.seed);
+    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
     parse_or_exit(app, argc, argv);
     return o;
 }
@@ -144,7 +158,7 @@ study_options parse_study_options(int argc, char** argv)
                      "the first level's temperature");
     add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
     app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
-    add_runs_and_seed(app, o.runs, o.seed);
+    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
     app.add_flag("--sweep", o.sweep,
                  "every method on a grid of cooling factors, final temperatures and moves per "
                  "level (--initial, --runs and --seed still apply)");

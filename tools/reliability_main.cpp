@@ -59,8 +59,12 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
 int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
-    progress shown = start_progress("sinc-reliability", o.runs);
-    const std::vector<run_outcome> outcomes = run_searches(o.runs, o.seed, shown);
+    const std::vector<double> table = problem_objective_table();
+    const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr, table.data()};
+    progress shown =
+        start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
+    const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);
+    clear_progress(shown);
     print_shares(outcomes, o.seed);
     print_histogram(outcomes);
     return finish_output("sinc-reliability");
