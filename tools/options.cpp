@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <tuple>
 
 namespace {
 constexpr long most_runs = 1000000;
@@ -159,18 +160,21 @@ study_options parse_study_options(int argc, char** argv)
     add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
     app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
     add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
-    app.add_flag("--sweep", o.sweep,
-                 "every method on a grid of cooling factors, final temperatures and moves per "
-                 "level (--initial, --runs and --seed still apply)");
-    app.add_flag("--trace", o.trace,
-                 "one run, level by level: T, the current and best solutions, and the share of "
-                 "worse moves taken");
-    app.add_flag("--exact", o.exact,
-                 "the probabilities themselves instead of runs: the distribution of the search "
-                 "carried move by move; with --trace, level by level");
-    app.add_flag("--map", o.map,
-                 "with --exact: the probability of the current solution over x at every level, "
-                 "beside the Boltzmann distribution at its T");
+    const std::tuple<const char*, bool*, const char*> flags[] = {
+        {"--sweep", &o.sweep,
+         "every method on a grid of cooling factors, final temperatures and moves per level "
+         "(--initial, --runs and --seed still apply)"},
+        {"--trace", &o.trace,
+         "one run, level by level: T, the current and best solutions, and the share of worse "
+         "moves taken"},
+        {"--exact", &o.exact,
+         "the probabilities themselves instead of runs: the distribution of the search carried "
+         "move by move; with --trace, level by level"},
+        {"--map", &o.map,
+         "with --exact: the probability of the current solution over x at every level, beside "
+         "the Boltzmann distribution at its T"}};
+    for (const auto& [name, flag, description] : flags)
+        app.add_flag(name, *flag, description);
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
