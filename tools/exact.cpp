@@ -22,49 +22,85 @@ constexpr double draw_scale = 10000.0;
 constexpr float every_draw = 10000.0f;                       // the count of a move always taken
 constexpr float every_flip = every_draw * problem_grid.bits; // every move of a point taken
 constexpr double count_share = 1.0 / (draw_scale * problem_grid.bits); // one draw of one bit
-constexpr std::size_t flips = std::size_t{problem_grid.bits} * grid_points;
 
-// Points whose next probabilities are summed together, in the first-level
-// cache, with the probabilities now of the same points. Along the bits below
-// tile_bits a move stays inside the tile. The counts of the moves into a
-// tile lie together, bit after bit: the count of the move along bit into k
-// is at move_index(k, bit).
-constexpr std::int32_t tile_bits = 9;
-constexpr std::int32_t tile = 1 << tile_bits;
+// The threads share the grid in whole tiles.
+constexpr std::int32_t tile = 512;
 constexpr std::int32_t tiles = grid_points / tile;
-constexpr std::int32_t tile_moves = tile * problem_grid.bits;
 
-constexpr std::size_t move_index(std::int32_t k, std::int32_t bit)
-{
-    return static_cast<std::size_t>(k / tile * tile_moves + bit * tile + k % tile);
-}
+// A move is worked out for two points at once, k even and k + 1, their
+// values side by side as the processor multiplies and adds them two at a
+// time (SSE2 on x86-64, which the release build is limited to); GCC and
+// Clang both write such pairs as vector types. Along bit 0 the two are each
+// other's neighbours; along any other bit their neighbours are a pair too.
+using two_doubles = double __attribute__((vector_size(16)));
+using four_floats = float __attribute__((vector_size(16)));
+using four_doubles = double __attribute__((vector_size(32)));
+constexpr std::size_t side_by_side = 2;
+constexpr std::size_t pairs = grid_points / side_by_side;
 
 // The chains carried side by side: the search itself, and two in which the
 // points above 1.5, or the best point, hold on to the probability that
-// reaches them.
+// reaches them. A pair's chains lie together, so that a neighbour pair is
+// one piece of memory.
 constexpr std::size_t chains = 3;
 constexpr std::size_t free_chain = 0;
 constexpr std::size_t above_chain = 1;
 constexpr std::size_t maximum_chain = 2;
 
+constexpr std::size_t pair_of(std::int32_t k)
+{
+    return static_cast<std::size_t>(k) / side_by_side;
+}
+
+constexpr std::size_t lane_of(std::int32_t k)
+{
+    return static_cast<std::size_t>(k) % side_by_side;
+}
+
+// A pair's counts: the stays of the two, then bit after bit the counts of
+// the moves into the two, four at a time; the slot of a count is its place
+// among all of them.
+constexpr std::size_t pair_groups = (side_by_side * (problem_grid.bits + 1) + 3) / 4;
+constexpr std::size_t pair_slots = 4 * pair_groups;
+
+constexpr std::size_t stay_slot(std::int32_t k)
+{
+    return pair_of(k) * pair_slots + lane_of(k);
+}
+
+constexpr std::size_t move_slot(std::int32_t k, std::int32_t bit)
+{
+    return stay_slot(k) + side_by_side * static_cast<std::size_t>(bit + 1);
+}
+
 // What stays fixed for the whole computation.
 struct exact_grid {
     std::vector<double> objective;             // f(k), not narrowed
     std::vector<float> worse;                  // the distinct deltas <= 0 of all moves, ascending
-    std::vector<std::uint32_t> worse_moves;    // the moves whose delta is <= 0, by move_index
+    std::vector<std::uint32_t> worse_moves;    // the moves whose delta is <= 0, by move_slot
     std::vector<std::uint32_t> rank;           // for each of them, the index of its delta in worse
     std::vector<std::int32_t> targets[chains]; // the points that hold on to probability
 };
 
 // What the moves read and write.
 struct exact_walk {
-    std::vector<double> now[chains];
-    std::vector<double> next[chains];
-    double held[chains];             // the probability the targets took out of each chain
-    std::vector<float> worse_counts; // the draws that take a move, per entry of worse
-    std::vector<float> taking;       // the draws that take each move, at move_index
-    std::vector<float> stay;         // per k
+    std::vector<two_doubles> now;      // by pair, chain after chain
+    std::vector<two_doubles> next;     // the same
+    double held[chains];               // the probability the targets took out of each chain
+    std::vector<double> shown[chains]; // now, chain by chain, for the report of a level
+    std::vector<float> worse_counts;   // the draws that take a move, per entry of worse
+    std::vector<four_floats> taking;   // the stays and the draws that take each move, by slot
 };
+
+float count_in(const exact_walk& walk, std::size_t slot)
+{
+    return walk.taking[slot / 4][slot % 4];
+}
+
+void set_count(exact_walk& walk, std::size_t slot, float count)
+{
+    walk.taking[slot / 4][slot % 4] = count;
+}
 
 // Runs work(first point, end point) on threads contiguous shares of the
 // grid, whole tiles each, the first on the calling thread; returns when all
@@ -136,52 +172,27 @@ void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t first,
 {
     const std::vector<std::uint32_t>& moves = grid.worse_moves;
     const auto position = [&](std::int32_t k) {
-        const auto at = std::lower_bound(moves.begin(), moves.end(), move_index(k, 0));
+        const auto at = std::lower_bound(moves.begin(), moves.end(), stay_slot(k));
         return static_cast<std::size_t>(at - moves.begin());
     };
     const std::size_t stop = position(end);
     for (std::size_t i = position(first); i < stop; ++i)
-        walk.taking[moves[i]] = walk.worse_counts[grid.rank[i]];
+        set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
 }
 
-// Takes from stays, over a tile, the counts of the moves out of its points
-// along a bit inside the tile: counts are those of the moves into the tile.
-template <std::int32_t weight>
-void take_outflow_in_tile(float* stays, const float* counts)
-{
-    for (std::int32_t b = 0; b < tile; b += 2 * weight)
-        for (std::int32_t j = 0; j < weight; ++j) {
-            stays[b + j] -= counts[b + weight + j];
-            stays[b + weight + j] -= counts[b + j];
-        }
-}
-
-// Sets stay for the points first .. end - 1: every_flip less the
+// Sets the stays of the points first .. end - 1: every_flip less the
 // counts of the moves out of each, which are those into its neighbours.
 void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
 {
-    for (std::int32_t k = first; k < end; k += tile) {
-        float* stays = walk.stay.data() + k;
-        std::fill(stays, stays + tile, every_flip);
-        const float* counts = walk.taking.data() + move_index(k, 0);
-        take_outflow_in_tile<1>(stays, counts);
-        take_outflow_in_tile<2>(stays, counts + tile);
-        take_outflow_in_tile<4>(stays, counts + 2 * tile);
-        take_outflow_in_tile<8>(stays, counts + 3 * tile);
-        take_outflow_in_tile<16>(stays, counts + 4 * tile);
-        take_outflow_in_tile<32>(stays, counts + 5 * tile);
-        take_outflow_in_tile<64>(stays, counts + 6 * tile);
-        take_outflow_in_tile<128>(stays, counts + 7 * tile);
-        take_outflow_in_tile<256>(stays, counts + 8 * tile);
-        for (std::int32_t bit = tile_bits; bit < problem_grid.bits; ++bit) {
-            const float* out = walk.taking.data() + move_index(k ^ weight_of(bit), bit);
-            for (std::int32_t j = 0; j < tile; ++j)
-                stays[j] -= out[j];
-        }
+    for (std::int32_t k = first; k < end; ++k) {
+        float stay = every_flip;
+        for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
+            stay -= count_in(walk, move_slot(k ^ weight_of(bit), bit));
+        set_count(walk, stay_slot(k), stay);
     }
 }
 
-// Makes taking and stay those of T.
+// Makes taking those of T.
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T,
                     std::int32_t threads)
 {
@@ -196,68 +207,37 @@ void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, do
 
 // --- Moves ----------------------------------------------------------------
 
-// Adds to the sums of a tile the probability flowing in along a bit inside
-// the tile, now holding the tile's probabilities: its probability at the
-// neighbour times counts.
-template <std::int32_t weight>
-void add_inflow_in_tile(double* sums, const double* now, const float* counts)
+// Widens a pair's counts to doubles, two by two: the stays, then bit by bit.
+void widen_counts(const four_floats* counts, two_doubles* wide)
 {
-    for (std::int32_t b = 0; b < tile; b += 2 * weight)
-        for (std::int32_t j = 0; j < weight; ++j) {
-            sums[b + j] += now[b + weight + j] * static_cast<double>(counts[b + j]);
-            sums[b + weight + j] += now[b + j] * static_cast<double>(counts[b + weight + j]);
-        }
-}
-
-// The inflow into a tile along all bits inside it.
-void add_inflow_in_tile(double* sums, const double* now, const float* counts)
-{
-    add_inflow_in_tile<1>(sums, now, counts);
-    add_inflow_in_tile<2>(sums, now, counts + tile);
-    add_inflow_in_tile<4>(sums, now, counts + 2 * tile);
-    add_inflow_in_tile<8>(sums, now, counts + 3 * tile);
-    add_inflow_in_tile<16>(sums, now, counts + 4 * tile);
-    add_inflow_in_tile<32>(sums, now, counts + 5 * tile);
-    add_inflow_in_tile<64>(sums, now, counts + 6 * tile);
-    add_inflow_in_tile<128>(sums, now, counts + 7 * tile);
-    add_inflow_in_tile<256>(sums, now, counts + 8 * tile);
-}
-
-constexpr std::int32_t outside_bits = problem_grid.bits - tile_bits;
-
-// Adds to the sums of a tile the inflow along every bit outside it: from[b]
-// and counts[b] are those of bit tile_bits + b.
-void add_inflow_outside(double* sums, const double* const* from, const float* const* counts)
-{
-    for (std::int32_t j = 0; j < tile; ++j) {
-        double sum = sums[j];
-        for (std::int32_t b = 0; b < outside_bits; ++b)
-            sum += from[b][j] * static_cast<double>(counts[b][j]);
-        sums[j] = sum;
+    for (std::size_t g = 0; g < pair_groups; ++g) {
+        const four_doubles four = __builtin_convertvector(counts[g], four_doubles);
+        wide[2 * g] = two_doubles{four[0], four[1]};
+        wide[2 * g + 1] = two_doubles{four[2], four[3]};
     }
 }
 
-// Sets next of every chain at the tile of points from k on: their
-// probability now times the draws that keep them, plus the probability of
-// their neighbours times the draws that take the move from there.
-void move_tile(exact_walk& walk, std::int32_t k)
+// Sets next of every chain at the pairs first .. end - 1: the probability
+// now times the draws that keep it, plus the probability of the neighbours
+// times the draws that take the move from there, bit after bit.
+void move_pairs(exact_walk& walk, std::size_t first, std::size_t end)
 {
-    const float* counts = walk.taking.data() + move_index(k, 0);
-    const float* outside_counts[outside_bits];
-    for (std::int32_t b = 0; b < outside_bits; ++b)
-        outside_counts[b] = counts + (tile_bits + b) * tile;
-    for (std::size_t c = 0; c < chains; ++c) {
-        const double* now = walk.now[c].data();
-        double sums[tile];
-        for (std::int32_t j = 0; j < tile; ++j)
-            sums[j] = now[k + j] * static_cast<double>(walk.stay[static_cast<std::size_t>(k + j)]);
-        add_inflow_in_tile(sums, now + k, counts);
-        const double* from[outside_bits];
-        for (std::int32_t b = 0; b < outside_bits; ++b)
-            from[b] = now + (k ^ weight_of(tile_bits + b));
-        add_inflow_outside(sums, from, outside_counts);
-        for (std::int32_t j = 0; j < tile; ++j)
-            walk.next[c][static_cast<std::size_t>(k + j)] = sums[j] * count_share;
+    const two_doubles share = {count_share, count_share};
+    const two_doubles* now = walk.now.data();
+    for (std::size_t p = first; p < end; ++p) {
+        two_doubles wide[2 * pair_groups];
+        widen_counts(walk.taking.data() + p * pair_groups, wide);
+        const two_doubles* here = now + p * chains;
+        two_doubles sums[chains];
+        for (std::size_t c = 0; c < chains; ++c)
+            sums[c] = here[c] * wide[0] + two_doubles{here[c][1], here[c][0]} * wide[1];
+        for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
+            const two_doubles* there = now + (p ^ pair_of(weight_of(bit))) * chains;
+            for (std::size_t c = 0; c < chains; ++c)
+                sums[c] += there[c] * wide[bit + 1];
+        }
+        for (std::size_t c = 0; c < chains; ++c)
+            walk.next[p * chains + c] = sums[c] * share;
     }
 }
 
@@ -266,9 +246,9 @@ void hold_targets(const exact_grid& grid, exact_walk& walk)
 {
     for (std::size_t c = 0; c < chains; ++c)
         for (const std::int32_t k : grid.targets[c]) {
-            double& p = walk.next[c][static_cast<std::size_t>(k)];
-            walk.held[c] += p;
-            p = 0.0;
+            two_doubles& pair = walk.next[pair_of(k) * chains + c];
+            walk.held[c] += pair[lane_of(k)];
+            pair[lane_of(k)] = 0.0;
         }
 }
 
@@ -276,12 +256,10 @@ void hold_targets(const exact_grid& grid, exact_walk& walk)
 void move_once(const exact_grid& grid, exact_walk& walk, std::int32_t threads)
 {
     share_tiles(threads, [&](std::int32_t first, std::int32_t end) {
-        for (std::int32_t k = first; k < end; k += tile)
-            move_tile(walk, k);
+        move_pairs(walk, pair_of(first), pair_of(end));
     });
     hold_targets(grid, walk);
-    for (std::size_t c = 0; c < chains; ++c)
-        walk.now[c].swap(walk.next[c]);
+    walk.now.swap(walk.next);
 }
 
 // --- Setting up -----------------------------------------------------------
@@ -293,19 +271,20 @@ float delta_into(const std::vector<double>& objective, std::int32_t k, std::int3
     return static_cast<float>(to - objective[static_cast<std::size_t>(k ^ weight)]);
 }
 
-// Sets worse and rank from the deltas of all moves.
+// Sets worse and rank from the deltas of all moves; the slots of the stays
+// hold a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
-    std::vector<float> deltas(flips);
+    std::vector<float> deltas(pairs * pair_slots, 1.0f);
     for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
         for (std::int32_t k = 0; k < grid_points; ++k)
-            deltas[move_index(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
+            deltas[move_slot(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
     for (const float delta : deltas)
         if (delta <= 0.0f)
             grid.worse.push_back(delta);
     std::sort(grid.worse.begin(), grid.worse.end());
     grid.worse.erase(std::unique(grid.worse.begin(), grid.worse.end()), grid.worse.end());
-    for (std::size_t i = 0; i < flips; ++i)
+    for (std::size_t i = 0; i < deltas.size(); ++i)
         if (deltas[i] <= 0.0f) {
             const auto at = std::lower_bound(grid.worse.begin(), grid.worse.end(), deltas[i]);
             grid.worse_moves.push_back(static_cast<std::uint32_t>(i));
@@ -338,41 +317,54 @@ exact_grid make_grid()
 exact_walk make_walk(const exact_grid& grid)
 {
     exact_walk walk{};
+    constexpr double uniform = 1.0 / grid_points;
+    walk.now.assign(chains * pairs, two_doubles{0.0, 0.0});
+    walk.next.assign(chains * pairs, two_doubles{uniform, uniform});
     for (std::size_t c = 0; c < chains; ++c) {
-        walk.now[c].assign(grid_points, 0.0);
-        walk.next[c].assign(grid_points, 1.0 / grid_points);
         walk.held[c] = 0.0;
+        walk.shown[c].resize(grid_points);
     }
     hold_targets(grid, walk);
-    for (std::size_t c = 0; c < chains; ++c)
-        walk.now[c].swap(walk.next[c]);
+    walk.now.swap(walk.next);
     walk.worse_counts.resize(grid.worse.size());
-    walk.taking.assign(flips, every_draw); // the worse moves are set level by level
-    walk.stay.resize(grid_points);
+    // The worse moves and the stays are set level by level.
+    walk.taking.assign(pairs * pair_groups,
+                       four_floats{every_draw, every_draw, every_draw, every_draw});
     return walk;
 }
 
-exact_level level_report(const exact_grid& grid, const exact_walk& walk, std::int32_t level,
+// Copies now, chain by chain, to shown.
+void show_chains(exact_walk& walk)
+{
+    for (std::size_t c = 0; c < chains; ++c)
+        for (std::int32_t k = 0; k < grid_points; ++k)
+            walk.shown[c][static_cast<std::size_t>(k)] =
+                walk.now[pair_of(k) * chains + c][lane_of(k)];
+}
+
+exact_level level_report(const exact_grid& grid, exact_walk& walk, std::int32_t level,
                          double temperature)
 {
+    show_chains(walk);
     return {level,
             temperature,
-            walk.now[free_chain].data(),
-            walk.now[above_chain].data(),
-            walk.now[maximum_chain].data(),
+            walk.shown[free_chain].data(),
+            walk.shown[above_chain].data(),
+            walk.shown[maximum_chain].data(),
             walk.held[above_chain],
             walk.held[maximum_chain],
             grid.objective.data()};
 }
 
-exact_result final_figures(const exact_walk& walk, std::int32_t levels)
+exact_result final_figures(exact_walk& walk, std::int32_t levels)
 {
+    show_chains(walk);
     const std::vector<grid_peak> peaks = grid_peaks();
     const std::vector<std::int32_t> basins = grid_basins(peaks);
     exact_result result{walk.held[above_chain], walk.held[maximum_chain], {}, levels};
     for (std::size_t j = 0; j < peaks.size(); ++j)
         result.basins.push_back(
-            basin_share(walk.now[free_chain].data(), basins, static_cast<std::int32_t>(j)));
+            basin_share(walk.shown[free_chain].data(), basins, static_cast<std::int32_t>(j)));
     return result;
 }
 } // namespace
