@@ -35,6 +35,9 @@ constexpr std::int32_t tiles = grid_points / tile;
 using two_doubles = double __attribute__((vector_size(16)));
 using four_floats = float __attribute__((vector_size(16)));
 using four_doubles = double __attribute__((vector_size(32)));
+using eight_counts = std::uint16_t __attribute__((vector_size(16)));
+using four_counts = std::int32_t __attribute__((vector_size(16)));
+using eight_wide_counts = std::int32_t __attribute__((vector_size(32)));
 constexpr std::size_t side_by_side = 2;
 constexpr std::size_t pairs = grid_points / side_by_side;
 
@@ -57,20 +60,33 @@ constexpr std::size_t lane_of(std::int32_t k)
     return static_cast<std::size_t>(k) % side_by_side;
 }
 
-// A pair's counts: the stays of the two, then bit after bit the counts of
-// the moves into the two, four at a time; the slot of a count is its place
-// among all of them.
-constexpr std::size_t pair_groups = (side_by_side * (problem_grid.bits + 1) + 3) / 4;
-constexpr std::size_t pair_slots = 4 * pair_groups;
+// The counts, by slot: per pair the stays of the two and the counts of
+// their moves along bit 0, as four floats (a stay can pass 65535); after
+// those of all pairs, per pair bit after bit the counts of the moves into
+// the two, eight at a time in 16 bits each (none is above 10000), so that a
+// move reads little memory.
+constexpr std::size_t first_slots = 4;
+constexpr std::size_t pair_groups = side_by_side * (problem_grid.bits - 1) / 8;
+constexpr std::size_t pair_slots = 8 * pair_groups;
+constexpr std::size_t all_first_slots = first_slots * pairs;
+static_assert(side_by_side * (problem_grid.bits - 1) % 8 == 0);
 
 constexpr std::size_t stay_slot(std::int32_t k)
 {
-    return pair_of(k) * pair_slots + lane_of(k);
+    return pair_of(k) * first_slots + lane_of(k);
+}
+
+// The slot of bit 1's count into k, or past the last pair's for the end.
+constexpr std::size_t first_move_slot(std::int32_t k)
+{
+    return all_first_slots + pair_of(k) * pair_slots + lane_of(k);
 }
 
 constexpr std::size_t move_slot(std::int32_t k, std::int32_t bit)
 {
-    return stay_slot(k) + side_by_side * static_cast<std::size_t>(bit + 1);
+    if (bit == 0)
+        return stay_slot(k) + side_by_side;
+    return first_move_slot(k) + side_by_side * static_cast<std::size_t>(bit - 1);
 }
 
 // What stays fixed for the whole computation.
@@ -89,17 +105,18 @@ struct exact_walk {
     double held[chains];               // the probability the targets took out of each chain
     std::vector<double> shown[chains]; // now, chain by chain, for the report of a level
     std::vector<float> worse_counts;   // the draws that take a move, per entry of worse
-    std::vector<four_floats> taking;   // the stays and the draws that take each move, by slot
+    std::vector<four_floats> first;    // per pair, its first slots
+    std::vector<eight_counts> taking;  // the draws that take each other move, by slot
 };
-
-float count_in(const exact_walk& walk, std::size_t slot)
-{
-    return walk.taking[slot / 4][slot % 4];
-}
 
 void set_count(exact_walk& walk, std::size_t slot, float count)
 {
-    walk.taking[slot / 4][slot % 4] = count;
+    if (slot < all_first_slots) {
+        walk.first[slot / first_slots][slot % first_slots] = count;
+        return;
+    }
+    const std::size_t at = slot - all_first_slots;
+    walk.taking[at / 8][at % 8] = static_cast<std::uint16_t>(count);
 }
 
 // Runs work(first point, end point) on threads contiguous shares of the
@@ -171,24 +188,33 @@ void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule,
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t first, std::int32_t end)
 {
     const std::vector<std::uint32_t>& moves = grid.worse_moves;
-    const auto position = [&](std::int32_t k) {
-        const auto at = std::lower_bound(moves.begin(), moves.end(), stay_slot(k));
-        return static_cast<std::size_t>(at - moves.begin());
+    const auto spread = [&](std::size_t from, std::size_t to) {
+        const auto at = std::lower_bound(moves.begin(), moves.end(), from);
+        const auto stop = std::lower_bound(at, moves.end(), to);
+        for (auto i = static_cast<std::size_t>(at - moves.begin());
+             i < static_cast<std::size_t>(stop - moves.begin()); ++i)
+            set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
     };
-    const std::size_t stop = position(end);
-    for (std::size_t i = position(first); i < stop; ++i)
-        set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
+    spread(stay_slot(first), stay_slot(end));
+    spread(first_move_slot(first), first_move_slot(end));
 }
 
 // Sets the stays of the points first .. end - 1: every_flip less the
 // counts of the moves out of each, which are those into its neighbours.
+// (Whole numbers below 2^24: a float takes them away exactly, in any order.)
 void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
 {
-    for (std::int32_t k = first; k < end; ++k) {
-        float stay = every_flip;
-        for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
-            stay -= count_in(walk, move_slot(k ^ weight_of(bit), bit));
-        set_count(walk, stay_slot(k), stay);
+    for (std::size_t p = pair_of(first); p < pair_of(end); ++p) {
+        four_floats& own = walk.first[p];
+        float stays[side_by_side] = {every_flip - own[3], every_flip - own[2]};
+        for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
+            const std::size_t at = (p ^ pair_of(weight_of(bit))) * pair_slots +
+                                   side_by_side * static_cast<std::size_t>(bit - 1);
+            for (std::size_t lane = 0; lane < side_by_side; ++lane)
+                stays[lane] -= static_cast<float>(walk.taking[(at + lane) / 8][(at + lane) % 8]);
+        }
+        own[0] = stays[0];
+        own[1] = stays[1];
     }
 }
 
@@ -207,13 +233,19 @@ void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, do
 
 // --- Moves ----------------------------------------------------------------
 
-// Widens a pair's counts to doubles, two by two: the stays, then bit by bit.
-void widen_counts(const four_floats* counts, two_doubles* wide)
+// Widens a pair's counts to doubles, two by two, bit after bit from bit 1.
+void widen_counts(const eight_counts* counts, two_doubles* wide)
 {
     for (std::size_t g = 0; g < pair_groups; ++g) {
-        const four_doubles four = __builtin_convertvector(counts[g], four_doubles);
-        wide[2 * g] = two_doubles{four[0], four[1]};
-        wide[2 * g + 1] = two_doubles{four[2], four[3]};
+        const eight_wide_counts all = __builtin_convertvector(counts[g], eight_wide_counts);
+        const four_doubles low =
+            __builtin_convertvector(four_counts{all[0], all[1], all[2], all[3]}, four_doubles);
+        const four_doubles high =
+            __builtin_convertvector(four_counts{all[4], all[5], all[6], all[7]}, four_doubles);
+        wide[4 * g] = two_doubles{low[0], low[1]};
+        wide[4 * g + 1] = two_doubles{low[2], low[3]};
+        wide[4 * g + 2] = two_doubles{high[0], high[1]};
+        wide[4 * g + 3] = two_doubles{high[2], high[3]};
     }
 }
 
@@ -225,16 +257,19 @@ void move_pairs(exact_walk& walk, std::size_t first, std::size_t end)
     const two_doubles share = {count_share, count_share};
     const two_doubles* now = walk.now.data();
     for (std::size_t p = first; p < end; ++p) {
-        two_doubles wide[2 * pair_groups];
+        const four_doubles stays = __builtin_convertvector(walk.first[p], four_doubles);
+        const two_doubles stay = {stays[0], stays[1]};
+        const two_doubles along_0 = {stays[2], stays[3]};
+        two_doubles wide[side_by_side * pair_groups * 4];
         widen_counts(walk.taking.data() + p * pair_groups, wide);
         const two_doubles* here = now + p * chains;
         two_doubles sums[chains];
         for (std::size_t c = 0; c < chains; ++c)
-            sums[c] = here[c] * wide[0] + two_doubles{here[c][1], here[c][0]} * wide[1];
+            sums[c] = here[c] * stay + two_doubles{here[c][1], here[c][0]} * along_0;
         for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
             const two_doubles* there = now + (p ^ pair_of(weight_of(bit))) * chains;
             for (std::size_t c = 0; c < chains; ++c)
-                sums[c] += there[c] * wide[bit + 1];
+                sums[c] += there[c] * wide[bit - 1];
         }
         for (std::size_t c = 0; c < chains; ++c)
             walk.next[p * chains + c] = sums[c] * share;
@@ -275,7 +310,7 @@ float delta_into(const std::vector<double>& objective, std::int32_t k, std::int3
 // hold a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
-    std::vector<float> deltas(pairs * pair_slots, 1.0f);
+    std::vector<float> deltas(all_first_slots + pairs * pair_slots, 1.0f);
     for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
         for (std::int32_t k = 0; k < grid_points; ++k)
             deltas[move_slot(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
@@ -328,8 +363,10 @@ exact_walk make_walk(const exact_grid& grid)
     walk.now.swap(walk.next);
     walk.worse_counts.resize(grid.worse.size());
     // The worse moves and the stays are set level by level.
+    constexpr auto every = static_cast<std::uint16_t>(every_draw);
+    walk.first.assign(pairs, four_floats{every_draw, every_draw, every_draw, every_draw});
     walk.taking.assign(pairs * pair_groups,
-                       four_floats{every_draw, every_draw, every_draw, every_draw});
+                       eight_counts{every, every, every, every, every, every, every, every});
     return walk;
 }
 
