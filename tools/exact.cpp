@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <thread>
 
 // A move flips one of the 17 bits, each with probability 1/17, and is taken
@@ -93,8 +94,9 @@ constexpr std::size_t move_slot(std::int32_t k, std::int32_t bit)
 struct exact_grid {
     std::vector<double> objective;             // f(k), not narrowed
     std::vector<float> worse;                  // the distinct deltas <= 0 of all moves, ascending
-    std::vector<std::uint32_t> worse_moves;    // the moves whose delta is <= 0, by move_slot
+    std::vector<std::uint32_t> worse_moves;    // the slots of the moves whose delta is <= 0
     std::vector<std::uint32_t> rank;           // for each of them, the index of its delta in worse
+    std::vector<std::size_t> ranks_from;       // where the ranks of each stretch begin in rank
     std::vector<std::int32_t> targets[chains]; // the points that hold on to probability
 };
 
@@ -109,14 +111,24 @@ struct exact_walk {
     std::vector<eight_counts> taking;  // the draws that take each other move, by slot
 };
 
+// A count of 16 bits, read and written through its bytes.
+std::uint16_t count_at(const exact_walk& walk, std::size_t at)
+{
+    std::uint16_t count = 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(walk.taking.data());
+    std::memcpy(&count, bytes + at * sizeof count, sizeof count);
+    return count;
+}
+
 void set_count(exact_walk& walk, std::size_t slot, float count)
 {
     if (slot < all_first_slots) {
         walk.first[slot / first_slots][slot % first_slots] = count;
         return;
     }
-    const std::size_t at = slot - all_first_slots;
-    walk.taking[at / 8][at % 8] = static_cast<std::uint16_t>(count);
+    const auto whole = static_cast<std::uint16_t>(count);
+    auto* bytes = reinterpret_cast<unsigned char*>(walk.taking.data());
+    std::memcpy(bytes + (slot - all_first_slots) * sizeof whole, &whole, sizeof whole);
 }
 
 // Runs work(first point, end point) on threads contiguous shares of the
@@ -185,18 +197,26 @@ void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule,
 }
 
 // Sets taking for the worse moves into the points first .. end - 1.
+// The moves are spread stretch by stretch of ranks, slot after slot in each,
+// so that the counts read lie in the second-level cache.
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t first, std::int32_t end)
 {
     const std::vector<std::uint32_t>& moves = grid.worse_moves;
-    const auto spread = [&](std::size_t from, std::size_t to) {
-        const auto at = std::lower_bound(moves.begin(), moves.end(), from);
-        const auto stop = std::lower_bound(at, moves.end(), to);
+    const auto spread = [&](std::size_t stretch, std::size_t from, std::size_t to) {
+        const auto stretch_end =
+            moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch + 1]);
+        const auto at =
+            std::lower_bound(moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch]),
+                             stretch_end, from);
+        const auto stop = std::lower_bound(at, stretch_end, to);
         for (auto i = static_cast<std::size_t>(at - moves.begin());
              i < static_cast<std::size_t>(stop - moves.begin()); ++i)
             set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
     };
-    spread(stay_slot(first), stay_slot(end));
-    spread(first_move_slot(first), first_move_slot(end));
+    for (std::size_t stretch = 0; stretch + 1 < grid.ranks_from.size(); ++stretch) {
+        spread(stretch, stay_slot(first), stay_slot(end));
+        spread(stretch, first_move_slot(first), first_move_slot(end));
+    }
 }
 
 // Sets the stays of the points first .. end - 1: every_flip less the
@@ -211,7 +231,7 @@ void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
             const std::size_t at = (p ^ pair_of(weight_of(bit))) * pair_slots +
                                    side_by_side * static_cast<std::size_t>(bit - 1);
             for (std::size_t lane = 0; lane < side_by_side; ++lane)
-                stays[lane] -= static_cast<float>(walk.taking[(at + lane) / 8][(at + lane) % 8]);
+                stays[lane] -= static_cast<float>(count_at(walk, at + lane));
         }
         own[0] = stays[0];
         own[1] = stays[1];
@@ -306,7 +326,11 @@ float delta_into(const std::vector<double>& objective, std::int32_t k, std::int3
     return static_cast<float>(to - objective[static_cast<std::size_t>(k ^ weight)]);
 }
 
-// Sets worse and rank from the deltas of all moves; the slots of the stays
+// The counts of so many ranks fit the second-level cache.
+constexpr std::uint32_t stretch_ranks = 32768;
+
+// Sets worse and rank from the deltas of all moves, by stretches of ranks
+// and by slot in each; the slots of the stays
 // hold a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
@@ -319,12 +343,25 @@ void rank_deltas(exact_grid& grid)
             grid.worse.push_back(delta);
     std::sort(grid.worse.begin(), grid.worse.end());
     grid.worse.erase(std::unique(grid.worse.begin(), grid.worse.end()), grid.worse.end());
+    std::vector<std::uint32_t> ranks(deltas.size());
+    std::vector<std::uint32_t> order;
     for (std::size_t i = 0; i < deltas.size(); ++i)
         if (deltas[i] <= 0.0f) {
             const auto at = std::lower_bound(grid.worse.begin(), grid.worse.end(), deltas[i]);
-            grid.worse_moves.push_back(static_cast<std::uint32_t>(i));
-            grid.rank.push_back(static_cast<std::uint32_t>(at - grid.worse.begin()));
+            ranks[i] = static_cast<std::uint32_t>(at - grid.worse.begin());
+            order.push_back(static_cast<std::uint32_t>(i));
         }
+    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return ranks[a] / stretch_ranks < ranks[b] / stretch_ranks;
+    });
+    for (const std::uint32_t slot : order) {
+        const std::size_t stretch = ranks[slot] / stretch_ranks;
+        while (grid.ranks_from.size() <= stretch)
+            grid.ranks_from.push_back(grid.worse_moves.size());
+        grid.worse_moves.push_back(slot);
+        grid.rank.push_back(ranks[slot]);
+    }
+    grid.ranks_from.push_back(grid.worse_moves.size());
 }
 
 exact_grid make_grid()
