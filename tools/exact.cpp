@@ -5,6 +5,7 @@
 #include "study.h"
 
 #include <algorithm>
+#include <barrier>
 #include <cmath>
 #include <cstring>
 #include <thread>
@@ -131,17 +132,17 @@ void set_count(exact_walk& walk, std::size_t slot, float count)
     std::memcpy(bytes + (slot - all_first_slots) * sizeof whole, &whole, sizeof whole);
 }
 
-// Runs work(first point, end point) on threads contiguous shares of the
-// grid, whole tiles each, the first on the calling thread; returns when all
-// are done. Each point's figures are worked out the same way in any share.
-template <typename Work>
-void share_tiles(std::int32_t threads, const Work& work)
+// The points first .. end - 1, whole tiles, that one thread works out.
+struct share {
+    std::int32_t first;
+    std::int32_t end;
+};
+
+// The share of thread t of count: the threads take contiguous shares, and
+// each point's figures are worked out the same way in any share.
+share share_of(std::int32_t t, std::int32_t count)
 {
-    const std::int32_t count = std::clamp(threads, 1, tiles);
-    std::vector<std::jthread> helpers;
-    for (std::int32_t t = 1; t < count; ++t)
-        helpers.emplace_back(work, tiles * t / count * tile, tiles * (t + 1) / count * tile);
-    work(0, tiles / count * tile);
+    return {tiles * t / count * tile, tiles * (t + 1) / count * tile};
 }
 
 constexpr std::int32_t weight_of(std::int32_t bit)
@@ -239,16 +240,18 @@ void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
 }
 
 // Makes taking those of T.
-void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T,
-                    std::int32_t threads)
+// Makes taking those of T; every thread calls it with its share.
+void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, share mine,
+                    std::barrier<>& met)
 {
-    count_worse_moves(grid, walk, rule, T);
-    share_tiles(threads, [&](std::int32_t first, std::int32_t end) {
-        spread_counts(grid, walk, first, end);
-    });
+    if (mine.first == 0)
+        count_worse_moves(grid, walk, rule, T);
+    met.arrive_and_wait();
+    spread_counts(grid, walk, mine.first, mine.end);
     // Stays read the counts of moves out of each point, which lie in other shares.
-    share_tiles(threads,
-                [&](std::int32_t first, std::int32_t end) { count_stays(walk, first, end); });
+    met.arrive_and_wait();
+    count_stays(walk, mine.first, mine.end);
+    met.arrive_and_wait();
 }
 
 // --- Moves ----------------------------------------------------------------
@@ -269,30 +272,48 @@ void widen_counts(const eight_counts* counts, two_doubles* wide)
     }
 }
 
-// Sets next of every chain at the pairs first .. end - 1: the probability
-// now times the draws that keep it, plus the probability of the neighbours
-// times the draws that take the move from there, bit after bit.
+// Adds to sums, a pair's chains, the inflow from the pair's own points and
+// along bit 1 from the pair at there: probabilities now times counts.
+void add_near_inflow(two_doubles* sums, const two_doubles* here, const two_doubles* there,
+                     const four_floats& first, const two_doubles& along_1)
+{
+    const four_doubles stays = __builtin_convertvector(first, four_doubles);
+    const two_doubles stay = {stays[0], stays[1]};
+    const two_doubles along_0 = {stays[2], stays[3]};
+    for (std::size_t c = 0; c < chains; ++c) {
+        sums[c] = here[c] * stay + two_doubles{here[c][1], here[c][0]} * along_0;
+        sums[c] += there[c] * along_1;
+    }
+}
+
+// Sets next of every chain at the pairs first .. end - 1, two pairs at a
+// time (each other's neighbours along bit 1): the probability now times the
+// draws that keep it, plus the probability of the neighbours times the
+// draws that take the move from there, bit after bit.
 void move_pairs(exact_walk& walk, std::size_t first, std::size_t end)
 {
-    const two_doubles share = {count_share, count_share};
+    const two_doubles scale = {count_share, count_share};
     const two_doubles* now = walk.now.data();
-    for (std::size_t p = first; p < end; ++p) {
-        const four_doubles stays = __builtin_convertvector(walk.first[p], four_doubles);
-        const two_doubles stay = {stays[0], stays[1]};
-        const two_doubles along_0 = {stays[2], stays[3]};
-        two_doubles wide[side_by_side * pair_groups * 4];
-        widen_counts(walk.taking.data() + p * pair_groups, wide);
+    constexpr std::size_t bit_counts = side_by_side * pair_groups * 4;
+    for (std::size_t p = first; p < end; p += 2) {
+        two_doubles wide[2][bit_counts];
+        widen_counts(walk.taking.data() + p * pair_groups, wide[0]);
+        widen_counts(walk.taking.data() + (p + 1) * pair_groups, wide[1]);
         const two_doubles* here = now + p * chains;
-        two_doubles sums[chains];
-        for (std::size_t c = 0; c < chains; ++c)
-            sums[c] = here[c] * stay + two_doubles{here[c][1], here[c][0]} * along_0;
-        for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
+        two_doubles sums[2][chains];
+        add_near_inflow(sums[0], here, here + chains, walk.first[p], wide[0][0]);
+        add_near_inflow(sums[1], here + chains, here, walk.first[p + 1], wide[1][0]);
+        for (std::int32_t bit = 2; bit < problem_grid.bits; ++bit) {
             const two_doubles* there = now + (p ^ pair_of(weight_of(bit))) * chains;
-            for (std::size_t c = 0; c < chains; ++c)
-                sums[c] += there[c] * wide[bit - 1];
+            for (std::size_t c = 0; c < chains; ++c) {
+                sums[0][c] += there[c] * wide[0][bit - 1];
+                sums[1][c] += there[chains + c] * wide[1][bit - 1];
+            }
         }
-        for (std::size_t c = 0; c < chains; ++c)
-            walk.next[p * chains + c] = sums[c] * share;
+        for (std::size_t c = 0; c < chains; ++c) {
+            walk.next[p * chains + c] = sums[0][c] * scale;
+            walk.next[(p + 1) * chains + c] = sums[1][c] * scale;
+        }
     }
 }
 
@@ -305,16 +326,6 @@ void hold_targets(const exact_grid& grid, exact_walk& walk)
             walk.held[c] += pair[lane_of(k)];
             pair[lane_of(k)] = 0.0;
         }
-}
-
-// One move of every chain.
-void move_once(const exact_grid& grid, exact_walk& walk, std::int32_t threads)
-{
-    share_tiles(threads, [&](std::int32_t first, std::int32_t end) {
-        move_pairs(walk, pair_of(first), pair_of(end));
-    });
-    hold_targets(grid, walk);
-    walk.now.swap(walk.next);
 }
 
 // --- Setting up -----------------------------------------------------------
@@ -443,22 +454,56 @@ exact_result final_figures(exact_walk& walk, std::int32_t levels)
 }
 } // namespace
 
+namespace {
+// The whole computation as one thread does it on its share. The threads
+// meet after each step; the last to arrive after a move holds the targets
+// and makes next now (moved's completion). The first share reports.
+template <typename Meeting>
+std::int32_t run_share(const exact_grid& grid, exact_walk& walk, move_rule rule,
+                       const schedule& plan, share mine, std::barrier<>& met, Meeting& moved,
+                       void (*on_level)(const exact_level& level, void* context), void* context)
+{
+    std::int32_t level = 0;
+    for (double T = plan.initial_temperature; T > plan.final_temperature; T = plan.cooling * T) {
+        if (rule == move_rule::anneal || level == 0)
+            set_acceptance(grid, walk, rule, T, mine, met);
+        for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
+            move_pairs(walk, pair_of(mine.first), pair_of(mine.end));
+            moved.arrive_and_wait();
+        }
+        if (mine.first == 0 && on_level != nullptr)
+            on_level(level_report(grid, walk, level, T), context);
+        // The report reads now, which the next move leaves alone until all meet.
+        met.arrive_and_wait();
+        ++level;
+    }
+    return level;
+}
+} // namespace
+
 exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t threads,
                           void (*on_level)(const exact_level& level, void* context), void* context)
 {
     const exact_grid grid = make_grid();
     exact_walk walk = make_walk(grid);
-    std::int32_t level = 0;
-    for (double T = plan.initial_temperature; T > plan.final_temperature; T = plan.cooling * T) {
-        if (rule == move_rule::anneal || level == 0)
-            set_acceptance(grid, walk, rule, T, threads);
-        for (std::int32_t move = 0; move < plan.moves_per_level; ++move)
-            move_once(grid, walk, threads);
-        if (on_level != nullptr)
-            on_level(level_report(grid, walk, level, T), context);
-        ++level;
+    const std::int32_t count = std::clamp(threads, 1, tiles);
+    std::barrier<> met(count);
+    const auto next_is_now = [&]() noexcept {
+        hold_targets(grid, walk);
+        walk.now.swap(walk.next);
+    };
+    std::barrier moved(count, next_is_now);
+    std::int32_t levels = 0;
+    {
+        std::vector<std::jthread> helpers;
+        for (std::int32_t t = 1; t < count; ++t)
+            helpers.emplace_back([&, t] {
+                run_share(grid, walk, rule, plan, share_of(t, count), met, moved, nullptr, nullptr);
+            });
+        levels =
+            run_share(grid, walk, rule, plan, share_of(0, count), met, moved, on_level, context);
     }
-    return final_figures(walk, level);
+    return final_figures(walk, levels);
 }
 
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
