@@ -8,6 +8,7 @@
 #include <barrier>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 #include <thread>
 
 // A move flips one of the 17 bits, each with probability 1/17, and is taken
@@ -112,15 +113,7 @@ struct exact_walk {
     std::vector<eight_counts> taking;  // the draws that take each other move, by slot
 };
 
-// A count of 16 bits, read and written through its bytes.
-std::uint16_t count_at(const exact_walk& walk, std::size_t at)
-{
-    std::uint16_t count = 0;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(walk.taking.data());
-    std::memcpy(&count, bytes + at * sizeof count, sizeof count);
-    return count;
-}
-
+// A count of 16 bits is written through its bytes.
 void set_count(exact_walk& walk, std::size_t slot, float count)
 {
     if (slot < all_first_slots) {
@@ -221,25 +214,28 @@ void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t first,
 }
 
 // Sets the stays of the points first .. end - 1: every_flip less the
-// counts of the moves out of each, which are those into its neighbours.
-// (Whole numbers below 2^24: a float takes them away exactly, in any order.)
+// counts of the moves out of each, which are those into its neighbours,
+// summed as whole numbers (below 2^24, so the float is exact).
 void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
 {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(walk.taking.data());
     for (std::size_t p = pair_of(first); p < pair_of(end); ++p) {
         four_floats& own = walk.first[p];
-        float stays[side_by_side] = {every_flip - own[3], every_flip - own[2]};
+        std::uint32_t out[side_by_side] = {0, 0};
         for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
+            // The counts into the neighbour pair along bit, both lanes at once.
             const std::size_t at = (p ^ pair_of(weight_of(bit))) * pair_slots +
                                    side_by_side * static_cast<std::size_t>(bit - 1);
-            for (std::size_t lane = 0; lane < side_by_side; ++lane)
-                stays[lane] -= static_cast<float>(count_at(walk, at + lane));
+            std::uint16_t both[side_by_side];
+            std::memcpy(both, bytes + at * sizeof(std::uint16_t), sizeof both);
+            out[0] += both[0];
+            out[1] += both[1];
         }
-        own[0] = stays[0];
-        own[1] = stays[1];
+        own[0] = every_flip - own[3] - static_cast<float>(out[0]);
+        own[1] = every_flip - own[2] - static_cast<float>(out[1]);
     }
 }
 
-// Makes taking those of T.
 // Makes taking those of T; every thread calls it with its share.
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, share mine,
                     std::barrier<>& met)
@@ -340,39 +336,54 @@ float delta_into(const std::vector<double>& objective, std::int32_t k, std::int3
 // The counts of so many ranks fit the second-level cache.
 constexpr std::uint32_t stretch_ranks = 32768;
 
-// Sets worse and rank from the deltas of all moves, by stretches of ranks
-// and by slot in each; the slots of the stays
-// hold a delta above 0, as a move always taken.
+// Sets worse from deltas, by slot, and returns the rank in it of each
+// delta <= 0 (0 for the others).
+std::vector<std::uint32_t> rank_worse(exact_grid& grid, const std::vector<float>& deltas)
+{
+    struct worse_move {
+        float delta;
+        std::uint32_t slot;
+    };
+    std::vector<worse_move> moves;
+    for (std::size_t i = 0; i < deltas.size(); ++i)
+        if (deltas[i] <= 0.0f)
+            moves.push_back({deltas[i], static_cast<std::uint32_t>(i)});
+    std::sort(moves.begin(), moves.end(),
+              [](const worse_move& a, const worse_move& b) { return a.delta < b.delta; });
+    std::vector<std::uint32_t> ranks(deltas.size(), 0);
+    for (const worse_move& move : moves) {
+        if (grid.worse.empty() || grid.worse.back() != move.delta)
+            grid.worse.push_back(move.delta);
+        ranks[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
+    }
+    return ranks;
+}
+
+// Sets worse, and the worse moves with their ranks by stretches of ranks and
+// by slot in each, from the deltas of all moves; the slots of the stays hold
+// a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
     std::vector<float> deltas(all_first_slots + pairs * pair_slots, 1.0f);
     for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
         for (std::int32_t k = 0; k < grid_points; ++k)
             deltas[move_slot(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
-    for (const float delta : deltas)
-        if (delta <= 0.0f)
-            grid.worse.push_back(delta);
-    std::sort(grid.worse.begin(), grid.worse.end());
-    grid.worse.erase(std::unique(grid.worse.begin(), grid.worse.end()), grid.worse.end());
-    std::vector<std::uint32_t> ranks(deltas.size());
-    std::vector<std::uint32_t> order;
+    const std::vector<std::uint32_t> ranks = rank_worse(grid, deltas);
+    const std::size_t stretches = (grid.worse.size() + stretch_ranks - 1) / stretch_ranks;
+    grid.ranks_from.assign(stretches + 1, 0);
+    for (std::size_t i = 0; i < deltas.size(); ++i)
+        if (deltas[i] <= 0.0f)
+            ++grid.ranks_from[ranks[i] / stretch_ranks + 1];
+    std::partial_sum(grid.ranks_from.begin(), grid.ranks_from.end(), grid.ranks_from.begin());
+    std::vector<std::size_t> placed(grid.ranks_from.begin(), grid.ranks_from.end() - 1);
+    grid.worse_moves.resize(grid.ranks_from.back());
+    grid.rank.resize(grid.ranks_from.back());
     for (std::size_t i = 0; i < deltas.size(); ++i)
         if (deltas[i] <= 0.0f) {
-            const auto at = std::lower_bound(grid.worse.begin(), grid.worse.end(), deltas[i]);
-            ranks[i] = static_cast<std::uint32_t>(at - grid.worse.begin());
-            order.push_back(static_cast<std::uint32_t>(i));
+            const std::size_t at = placed[ranks[i] / stretch_ranks]++;
+            grid.worse_moves[at] = static_cast<std::uint32_t>(i);
+            grid.rank[at] = ranks[i];
         }
-    std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return ranks[a] / stretch_ranks < ranks[b] / stretch_ranks;
-    });
-    for (const std::uint32_t slot : order) {
-        const std::size_t stretch = ranks[slot] / stretch_ranks;
-        while (grid.ranks_from.size() <= stretch)
-            grid.ranks_from.push_back(grid.worse_moves.size());
-        grid.worse_moves.push_back(slot);
-        grid.rank.push_back(ranks[slot]);
-    }
-    grid.ranks_from.push_back(grid.worse_moves.size());
 }
 
 exact_grid make_grid()
