@@ -527,6 +527,8 @@ double basin_share(const double* current, const std::vector<std::int32_t>& basin
     return share;
 }
 
+// The order of the two arrays is that of exact.h, which callers rely on.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 double boltzmann_distance(const double* current, const double* objective, double temperature)
 {
     const double highest = *std::max_element(objective, objective + grid_points);
