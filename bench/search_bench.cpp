@@ -9,6 +9,7 @@
 #include "landscape.h"
 #include "objective.h"
 #include "problem.h"
+#include "study.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +23,7 @@ using search_function = void (*)(std::FILE*, const grid&, const schedule&, int*,
 
 void library_anneal(std::FILE* out, const grid& g, const schedule& plan, int* bits, float* f)
 {
-    search_to({move_rule::anneal, nullptr, nullptr}, out, g, plan, bits, f);
+    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, g, plan, bits, f);
 }
 
 // One search from start_point with the program's parameters.
@@ -55,6 +56,21 @@ void bm_decode_bits(benchmark::State& state)
     }
 }
 
+// One run of method from a random start, as sinc-study makes it, at the
+// program's schedule with f looked up in the table; timed a move (a
+// solution examined, for sampling).
+void bm_run(benchmark::State& state, study_method method)
+{
+    const std::vector<double> table = problem_objective_table();
+    const run_setup setup{method, problem_schedule, nullptr, nullptr, table.data()};
+    std::uint32_t run_seed = seed;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(run_once(setup, run_seed++));
+    state.counters["per move"] = benchmark::Counter(
+        static_cast<double>(examined_per_run(problem_schedule)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void bm_search(benchmark::State& state, search_function search)
 {
     for (auto _ : state)
@@ -77,6 +93,9 @@ BENCHMARK(bm_objective);
 BENCHMARK(bm_decode_bits);
 BENCHMARK_CAPTURE(bm_search, library, &library_anneal)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bm_search, c_style, &c_style_anneal)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, anneal, study_method::anneal)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, climb, study_method::climb)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(bm_run, sample, study_method::sample)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(bm_exact)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -28,6 +28,14 @@ float x_of(const run_state& run, std::int32_t k)
     return static_cast<float>(decode_integer(k, *run.g));
 }
 
+// f at the solution of integer value k, not narrowed: from the table when
+// there is one, bit for bit what evaluating gives.
+double f_of(const run_state& run, std::int32_t k)
+{
+    const double* table = run.variant->objective_table;
+    return table != nullptr ? table[k] : objective(x_of(run, k));
+}
+
 // Makes the solution of integer value k the current one.
 void move_to(run_state& run, std::int32_t k, double f)
 {
@@ -35,11 +43,10 @@ void move_to(run_state& run, std::int32_t k, double f)
     run.f = f;
 }
 
-// The solution a move proposes: its integer value, x and objective, and the
+// The solution a move proposes: its integer value and objective, and the
 // change of the objective from the current solution, narrowed.
 struct proposal {
     std::int32_t k;
-    float x;
     double f;
     float delta;
 };
@@ -55,7 +62,7 @@ void take_move(run_state& run, const proposal& next)
     if (*run.current_objective > run.best_objective) {
         copy_bits(run.best_bits, run.bits, run.g->bits);
         run.best_objective = *run.current_objective;
-        run.best_x = next.x;
+        run.best_x = x_of(run, next.k); // decoded only for a new best
     }
 }
 
@@ -65,16 +72,15 @@ void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
 {
     const std::int32_t k = new_k + flip_bit_change(run.bits, run.g->bits, index);
     if (k != run.k)
-        move_to(run, k, objective(x_of(run, k)));
+        move_to(run, k, f_of(run, k));
 }
 
 // Inverts one random bit, then keeps or undoes the inversion.
 void make_move(run_state& run, double temperature)
 {
     const std::int32_t index = random_below(run.g->bits);
-    proposal next{run.k + flip_bit_change(run.bits, run.g->bits, index), 0, 0, 0};
-    next.x = x_of(run, next.k);
-    next.f = objective(next.x);
+    proposal next{run.k + flip_bit_change(run.bits, run.g->bits, index), 0, 0};
+    next.f = f_of(run, next.k);
     // The old objective enters at full precision; only the difference is narrowed.
     next.delta = static_cast<float>(static_cast<float>(next.f) - run.f);
     const bool taken = next.delta > 0.0f || (run.variant->rule == move_rule::anneal &&
@@ -118,6 +124,12 @@ bool accepts_worse(float delta, double temperature)
     return std::exp(delta / temperature) > draw;
 }
 
+void fill_objective_table(const grid& g, double* table)
+{
+    for (std::int32_t k = 0; k <= g.full_scale; ++k)
+        table[k] = objective(static_cast<float>(decode_integer(k, g)));
+}
+
 void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
                std::int32_t* bits, float* current_objective)
 {
@@ -125,8 +137,8 @@ void search_to(const search_variant& variant, std::FILE* out, const grid& g, con
     copy_bits(best_bits, bits, g.bits);
     const std::int32_t k = bits_to_integer(bits, g.bits);
     const auto x = static_cast<float>(decode_integer(k, g));
-    run_state run{bits,         best_bits,          &g, &variant, current_objective, k,
-                  objective(x), *current_objective, x};
+    run_state run{bits, best_bits, &g, &variant, current_objective, k, 0, *current_objective, x};
+    run.f = f_of(run, k);
     print_start(out, run);
 
     std::int32_t levels = 0;
@@ -148,7 +160,7 @@ void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int
                float* current_objective, double cooling, double initial_temperature,
                double final_temperature, std::int32_t moves_per_level, float lower, float upper)
 {
-    search_to({move_rule::anneal, nullptr, nullptr}, out, {n, full_scale, lower, upper},
+    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, {n, full_scale, lower, upper},
               {cooling, initial_temperature, final_temperature, moves_per_level}, bits,
               current_objective);
 }

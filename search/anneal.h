@@ -46,13 +46,19 @@ struct move_report {
     float best_x;
 };
 
-// How to run a search: the rule for moves that do not improve, and a
-// function called after every move with context (none when null).
+// How to run a search: the rule for moves that do not improve, a function
+// called after every move with context (none when null), and f at every
+// point of the grid, from fill_objective_table (null: evaluate f).
 struct search_variant {
     move_rule rule;
     void (*watch)(const move_report& move, void* context);
     void* context;
+    const double* objective_table;
 };
+
+// Sets table[k] to f at grid point k, as a search evaluates it, for every
+// k from 0 to g.full_scale. Lets many searches share one evaluation a point.
+void fill_objective_table(const grid& g, double* table);
 
 // One run from bits, a vector on g (g.bits of at least 1), following plan.
 // *current_objective must hold f of the start; each move that is taken sets

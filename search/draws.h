@@ -1,13 +1,14 @@
 #pragma once
-// The process's one pseudo-random source, and the draws built on it. Every
-// random draw of the program goes through here, so fixing the seed makes a
-// whole run repeatable.
+// The pseudo-random source, one for each thread, and the draws built on it.
+// Every random draw of the program goes through here, so fixing the seed
+// makes a whole run repeatable, whichever thread it runs on.
 
 #include <cstdint>
 
 // --- The source -----------------------------------------------------------
 
-// Restarts the source from seed; the same seed gives the same draws.
+// Restarts the calling thread's source from seed; the same seed gives the
+// same draws.
 void seed_random(std::uint32_t seed);
 
 // Returns the next draw, a value in 0 .. 2^32 - 1 (never negative).
@@ -21,6 +22,11 @@ std::int32_t random_below(std::int32_t k);
 // Sets each of the n elements of bits to random_below(2), element 0 first.
 // Nothing for n <= 0.
 void fill_random_bits(std::int32_t* bits, std::int32_t n);
+
+// Returns the integer value of the n bits that fill_random_bits would set,
+// with the same draws, element 0 the most significant; no vector is filled.
+// 0, without a draw, for n <= 0. n must not exceed 31.
+std::int32_t random_bits_value(std::int32_t n);
 
 // Returns a value in [lo, hi) on a grid of 1/10000 of the width, drawn from
 // the source; lo itself, without a draw, when lo == hi.

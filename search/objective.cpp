@@ -22,13 +22,24 @@ float sinc(float t)
     return static_cast<float>(std::sin(u) / u);
 }
 
-// The sum runs in this order, each float sinc widened as it is added, so
-// that every printed digit stays the same from one build to the next.
+// One product or sum a statement, narrowed where the program narrows: each
+// sinc argument is a float product and a float sum, the partial sums are
+// double, added in this order. No compiler may fuse a multiply and an add
+// across statements (GCC needs -ffp-contract=off for that), so every printed
+// digit is the same from one build to the next.
 double objective(float x)
 {
-    double s = sinc(narrow_scale * x) + constant_term;
-    s = s + second_weight * sinc(narrow_scale * x + near_offset);
-    s = s + third_weight * sinc(wide_scale * x - near_offset);
-    s = s + fourth_weight * sinc(wide_scale * x - far_offset);
+    const float narrow = narrow_scale * x;
+    const float wide = wide_scale * x;
+    const float narrow_shifted = narrow + near_offset;
+    const float wide_near = wide - near_offset;
+    const float wide_far = wide - far_offset;
+    double s = sinc(narrow) + constant_term;
+    const double second = second_weight * sinc(narrow_shifted);
+    s = s + second;
+    const double third = third_weight * sinc(wide_near);
+    s = s + third;
+    const double fourth = fourth_weight * sinc(wide_far);
+    s = s + fourth;
     return s;
 }

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <set>
 #include <tuple>
 
 // A worse move is taken when exp(delta / T) beats the draw r = s / 10000,
@@ -61,6 +63,22 @@ TEST(acceptance_rule, draws_lie_on_a_grid_of_10000_steps)
     EXPECT_EQ(next_random(), first);
 }
 
+// On (0, 1) a draw is step / 10000 in double, which equals what the same
+// step gave in 80-bit long double before, at every one of the 10000 steps.
+TEST(acceptance_rule, draws_on_0_1_are_the_extended_precision_ones)
+{
+    if (std::numeric_limits<long double>::digits < 64)
+        GTEST_SKIP() << "long double has no extended precision here";
+    seed_random(8);
+    std::vector<std::uint32_t> steps(200000);
+    for (std::uint32_t& step : steps)
+        step = next_random() % 10000;
+    seed_random(8);
+    for (const std::uint32_t step : steps)
+        ASSERT_EQ(uniform_between(0.0, 1.0), static_cast<double>(step * 0.0001L * 1.0 + 0.0));
+    EXPECT_EQ(std::set(steps.begin(), steps.end()).size(), 10000u);
+}
+
 namespace {
 // A start of the exactness test: a grid point, perhaps with one element
 // holding 2 (which counts as 0, and which a flip turns into 0).
@@ -90,17 +108,25 @@ auto search_outcome(Search search, const schedule& plan, const std::vector<std::
 void library_search(std::FILE* out, const grid& g, const schedule& plan, std::int32_t* bits,
                     float* objective)
 {
-    search_to({move_rule::anneal, nullptr, nullptr}, out, g, plan, bits, objective);
+    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, g, plan, bits, objective);
 }
 } // namespace
 
 // The search keeps the current solution's integer value and objective from
 // move to move; the plain reference decodes and evaluates both solutions of
 // every move. Everything printed and left, and the draws taken, must be the
-// same, from every start on every schedule, for six seeds; seed 0 starts
-// from an objective that is not f of the start.
+// same, from every start on every schedule, for six seeds, whether the
+// search evaluates f or looks it up in a table; seed 0 starts from an
+// objective that is not f of the start.
 TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
 {
+    std::vector<double> table(full_scale + 1);
+    fill_objective_table(problem_grid, table.data());
+    const auto tabled_search = [&table](std::FILE* out, const grid& g, const schedule& plan,
+                                        std::int32_t* bits, float* objective) {
+        search_to({move_rule::anneal, nullptr, nullptr, table.data()}, out, g, plan, bits,
+                  objective);
+    };
     std::vector<start_case> starts = {{"all zeros", 0, -1},
                                       {"all ones", full_scale, -1},
                                       {"a 2 at the top", exact_float_point, 0},
@@ -123,8 +149,10 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                 if (start.two_at >= 0)
                     bits[static_cast<std::size_t>(start.two_at)] = 2;
                 const float f = seed == 0 ? not_f_of_the_start : grid_objective(start.k);
-                ASSERT_EQ(search_outcome(library_search, plan, bits, f, seed),
-                          search_outcome(c_style_anneal, plan, bits, f, seed))
+                const auto expected = search_outcome(c_style_anneal, plan, bits, f, seed);
+                ASSERT_EQ(search_outcome(library_search, plan, bits, f, seed), expected)
                     << plan_name << ", " << start.name << " " << start.k << ", seed " << seed;
+                ASSERT_EQ(search_outcome(tabled_search, plan, bits, f, seed), expected)
+                    << "with the table: " << plan_name << ", " << start.k << ", seed " << seed;
             }
 }

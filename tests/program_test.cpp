@@ -1,6 +1,7 @@
 // The built programs run as a user's pipe would: whole dialogues through
 // sinc-anneal, and sinc-study against facts that do not come from its code.
 
+#include "exact.h"
 #include "landscape.h"
 #include "objective.h"
 #include "support.h"
@@ -174,18 +175,57 @@ TEST(study_tool, success_of_the_three_methods)
     EXPECT_NEAR(std::stod(sample[1].at(7)), p, 4 * std::sqrt(p * (1 - p) / 3000));
 }
 
-// The same command prints the same figures. A trace follows the schedule,
-// T = 100 * 0.97^(level - 1), and ends on the best objective of its run.
+// Two independent computations of one fact: the shares of 3000 seeded runs
+// that end above 1.5 and on the best point lie within 4 standard errors of
+// the exact probabilities, for annealing and climbing, on the program's
+// schedule and on a short cold one.
+TEST(study_tool, runs_agree_with_the_exact_probabilities)
+{
+    constexpr double runs = 3000;
+    const std::pair<std::string, schedule> schedules[] = {
+        {"", problem_schedule}, {"--initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}}};
+    for (const auto& [arguments, plan] : schedules)
+        for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
+            const std::string method = rule == move_rule::anneal ? "anneal" : "climb";
+            const auto row = study("--runs 3000 --method " + method + " " + arguments).at(1);
+            const exact_result exact = exact_search(rule, plan, 2, nullptr, nullptr);
+            for (const auto& [column, p] : {std::pair{7, exact.above}, {8, exact.at_maximum}})
+                EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))
+                    << method << " " << arguments << " column " << column;
+        }
+}
+
+// The same command prints the same figures, on one thread or more. A trace
+// follows the schedule, T = 100 * 0.97^(level - 1), and ends on the best
+// objective of its run.
 TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
 {
-    const auto sweep = study("--sweep --runs 2 --seed 7");
+    const auto sweep = study("--sweep --runs 3 --seed 7 --threads 1");
     EXPECT_EQ(sweep.size(), 1u + 3 * 36);
-    EXPECT_EQ(study("--sweep --runs 2 --seed 7"), sweep);
+    EXPECT_EQ(study("--sweep --runs 3 --seed 7 --threads 2"), sweep);
+    const std::string reliability = tools + "/sinc-reliability --runs 50 --threads ";
+    EXPECT_EQ(run_command(reliability + "1", "").output, run_command(reliability + "3", "").output);
     const auto trace = study("--trace --seed 5");
     ASSERT_EQ(trace.size(), 1u + 227);
     for (std::size_t level = 1; level < trace.size(); level += 45)
         EXPECT_NEAR(std::stod(trace[level][2]), 100 * std::pow(0.97f, level - 1), 1e-3);
     EXPECT_EQ(trace.back()[6], study("--runs 1 --seed 5").at(1).at(9));
+}
+
+// Seeded runs print exactly the files kept in tests/golden, whatever the
+// compiler and the machine: every digit there is pinned down step by step.
+TEST(study_tool, seeded_runs_print_the_golden_files)
+{
+    std::istringstream cases(file_contents(GOLDEN "/cases"));
+    int compared = 0;
+    for (std::string name, command; cases >> name && std::getline(cases, command);)
+        if (!name.starts_with('#')) {
+            const program_run run = run_command(tools + "/" + command.substr(1), "");
+            EXPECT_EQ(run.status, 0) << command;
+            EXPECT_TRUE(run.output == file_contents(GOLDEN "/" + name + ".out")) << command;
+            ++compared;
+        }
+    EXPECT_EQ(compared, 3);
 }
 
 // Bad arguments: one line on standard error that says what is wrong, and
@@ -209,13 +249,15 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
                                         "study --trace --method sample",
                                         "study --sweep --trace",
                                         "study x",
+                                        "study --threads 0",
+                                        "reliability --threads x",
                                         "reliability 1e3",
                                         "reliability --runs 4294967297",
                                         "reliability --runs 10abc",
                                         "reliability --runs 0",
                                         "landscape --bogus",
                                         "landscape x"}) {
-        const program_run run = run_command(tools + "/sinc-" + arguments, "");
+        const program_run run = run_command((tools + "/sinc-").append(arguments), "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
         EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-[a-z]+: [^\\n]+\\n")))

@@ -17,6 +17,8 @@ std::string file_contents(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// A command line and its input: two strings, told apart by their names.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 program_run run_command(const std::string& command, const std::string& input)
 {
     constexpr std::size_t output_limit = std::size_t{1} << 20;

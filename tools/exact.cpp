@@ -11,6 +11,10 @@
 #include <numeric>
 #include <thread>
 
+// Each product and each sum is a statement of its own, lane by lane too,
+// so that no compiler fuses them and the figures are the same from one build
+// to the next.
+//
 // A move flips one of the 17 bits, each with probability 1/17, and is taken
 // on so many of the 10000 equally likely draws of uniform_between(0, 1).
 // Acceptance is kept as that count of draws, a whole number held exactly in
@@ -231,8 +235,10 @@ void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
             out[0] += both[0];
             out[1] += both[1];
         }
-        own[0] = every_flip - own[3] - static_cast<float>(out[0]);
-        own[1] = every_flip - own[2] - static_cast<float>(out[1]);
+        const float kept_0 = every_flip - own[3];
+        own[0] = kept_0 - static_cast<float>(out[0]);
+        const float kept_1 = every_flip - own[2];
+        own[1] = kept_1 - static_cast<float>(out[1]);
     }
 }
 
@@ -277,8 +283,11 @@ void add_near_inflow(two_doubles* sums, const two_doubles* here, const two_doubl
     const two_doubles stay = {stays[0], stays[1]};
     const two_doubles along_0 = {stays[2], stays[3]};
     for (std::size_t c = 0; c < chains; ++c) {
-        sums[c] = here[c] * stay + two_doubles{here[c][1], here[c][0]} * along_0;
-        sums[c] += there[c] * along_1;
+        const two_doubles kept = here[c] * stay;
+        const two_doubles across = two_doubles{here[c][1], here[c][0]} * along_0;
+        sums[c] = kept + across;
+        const two_doubles from_1 = there[c] * along_1;
+        sums[c] += from_1;
     }
 }
 
@@ -302,8 +311,10 @@ void move_pairs(exact_walk& walk, std::size_t first, std::size_t end)
         for (std::int32_t bit = 2; bit < problem_grid.bits; ++bit) {
             const two_doubles* there = now + (p ^ pair_of(weight_of(bit))) * chains;
             for (std::size_t c = 0; c < chains; ++c) {
-                sums[0][c] += there[c] * wide[0][bit - 1];
-                sums[1][c] += there[chains + c] * wide[1][bit - 1];
+                const two_doubles into_0 = there[c] * wide[0][bit - 1];
+                sums[0][c] += into_0;
+                const two_doubles into_1 = there[chains + c] * wide[1][bit - 1];
+                sums[1][c] += into_1;
             }
         }
         for (std::size_t c = 0; c < chains; ++c) {
@@ -527,19 +538,28 @@ double basin_share(const double* current, const std::vector<std::int32_t>& basin
     return share;
 }
 
-// The order of the two arrays is that of exact.h, which callers rely on.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
-double boltzmann_distance(const double* current, const double* objective, double temperature)
+std::vector<double> boltzmann_distribution(const double* objective, double temperature)
 {
     const double highest = *std::max_element(objective, objective + grid_points);
     std::vector<double> weights(grid_points);
     double total = 0.0;
     for (std::size_t k = 0; k < weights.size(); ++k) {
-        weights[k] = std::exp((objective[k] - highest) / temperature);
+        const double below = objective[k] - highest;
+        weights[k] = std::exp(below / temperature);
         total += weights[k];
     }
+    for (double& weight : weights)
+        weight /= total;
+    return weights;
+}
+
+// The order of the two arrays is that of exact.h, which callers rely on.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
+double boltzmann_distance(const double* current, const double* objective, double temperature)
+{
+    const std::vector<double> boltzmann = boltzmann_distribution(objective, temperature);
     double distance = 0.0;
-    for (std::size_t k = 0; k < weights.size(); ++k)
-        distance += std::abs(current[k] - weights[k] / total);
+    for (std::size_t k = 0; k < boltzmann.size(); ++k)
+        distance += std::abs(current[k] - boltzmann[k]);
     return distance / 2.0;
 }

@@ -44,6 +44,10 @@ exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t thr
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
                    std::int32_t peak);
 
+// Returns the Boltzmann distribution at temperature over the grid, which is
+// proportional to exp(objective / temperature). temperature > 0.
+std::vector<double> boltzmann_distribution(const double* objective, double temperature);
+
 // Returns the total-variation distance between current and the Boltzmann
 // distribution at temperature, which is proportional to
 // exp(objective / temperature) (both arrays of grid_points values). temperature > 0.

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Draws the pictures of the README from the tools' output, and keeps the
 # figures behind them beside the pictures.
-# usage: make-pictures.sh TOOLS_DIR OUT_DIR [RUNS [SWEEP_RUNS]]
+# usage: make-pictures.sh TOOLS_DIR OUT_DIR [RUNS [SWEEP_RUNS [EXACT]]]
 #   RUNS: searches for the reliability picture and the table of methods
 #   SWEEP_RUNS: runs for each row of the sweep
+#   EXACT: "full" works out the exact figures on the program's schedule and
+#   on a grid of schedules of its budget (a few minutes); "quick" on a
+#   short schedule only, to check that the drawing works
 set -euo pipefail
-tools=$1 out=$2 runs=${3:-10000} sweep_runs=${4:-1000}
+tools=$1 out=$2 runs=${3:-10000} sweep_runs=${4:-1000} exact=${5:-full}
 trace_seed=3 # one search that still jumps between the two highest peaks late on
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$out"
@@ -20,6 +23,37 @@ done | awk 'NR == 1 || !/^method/' > "$out/methods.tsv"
 "$tools/sinc-study" --sweep --runs "$sweep_runs" > "$out/sweep.tsv"
 "$tools/sinc-study" --trace --seed "$trace_seed" > "$out/trace.tsv"
 
+# The exact figures: the program's schedule for anneal, climb and sample, a
+# trace and a map of where the search is, level by level; then the
+# schedules that examine about as many solutions as the program's, from
+# 100 or 10 down to each final temperature in as many levels as the budget
+# allows for each count of moves per level.
+schedule=() budget=1816 budgets=()
+if [ "$exact" = quick ]; then
+  schedule=(--initial 1 --final 0.5 --cooling 0.9)
+  budget=56 budgets=("8 1 0.5")
+else
+  budgets=()
+  for moves in 1 2 4 8 16 32; do
+    for initial in 100 10; do
+      for final in 1 0.1 0.01 0.001; do budgets+=("$moves $initial $final"); done
+    done
+  done
+fi
+for method in anneal climb sample; do
+  "$tools/sinc-study" --exact --method "$method" "${schedule[@]}" | grep -v '^#'
+done | awk 'NR == 1 || !/^method/' > "$out/exact.tsv"
+"$tools/sinc-study" --exact --trace "${schedule[@]}" > "$out/exact-trace.tsv"
+"$tools/sinc-study" --exact --map "${schedule[@]}" > "$scratch/map.tsv"
+for plan in "${budgets[@]}"; do
+  read -r moves initial final <<<"$plan"
+  # T falls from initial to just above final in budget / moves levels.
+  cooling=$(awk -v m="$moves" -v i="$initial" -v f="$final" -v b="$budget" \
+    'BEGIN { printf "%.6g", exp(log(f / i) / (b / m - 0.5)) }')
+  "$tools/sinc-study" --exact --moves "$moves" --initial "$initial" --final "$final" \
+    --cooling "$cooling" | grep -v '^#'
+done | awk 'NR == 1 || !/^method/' > "$out/budget.tsv"
+
 draw() { gnuplot -e "$1" "$here/$2"; }
 draw "data='$scratch/landscape.dat'; out='$out/objective.svg'" objective.gp
 draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out/reliability.svg'" \
@@ -27,3 +61,5 @@ draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out
 draw "data='$out/trace.tsv'; out='$out/trace.svg'" trace.gp
 draw "data='$out/sweep.tsv'; out='$out/study.svg'" study.gp
 draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; out='$out/search.gif'" search.gp
+draw "data='$scratch/map.tsv'; out='$out/exact-map.png'" exact-map.gp
+draw "data='$out/exact-trace.tsv'; out='$out/exact-trace.svg'" exact-trace.gp

@@ -4,13 +4,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 namespace {
 constexpr long most_runs = 1000000;
+constexpr std::int64_t most_exact_moves = 50000;
+constexpr unsigned most_threads = 1024;
 
 [[noreturn]] void fail(const char* tool, const std::string& message)
 {
@@ -59,13 +63,19 @@ void add_float_option(CLI::App& app, const char* name, double* value, const char
         ->default_str(shown(*value));
 }
 
-// Binds --runs (1 to most_runs) and --seed, each with its default shown.
-void add_runs_and_seed(CLI::App& app, long& runs, std::uint32_t& seed)
+// Binds --runs (1 to most_runs), --seed and --threads (1 to most_threads),
+// each with its default shown.
+void add_runs_seed_and_threads(CLI::App& app, long& runs, std::uint32_t& seed, unsigned& threads)
 {
     app.add_option("--runs", runs, "how many runs")
         ->check(CLI::Range(1L, most_runs))
         ->capture_default_str();
     app.add_option("--seed", seed, "the first run's seed; run i has seed S + i")
+        ->capture_default_str();
+    app.add_option("--threads", threads,
+                   "how many runs go side by side (default: one a core); the output is the "
+                   "same for any count")
+        ->check(CLI::Range(1U, most_threads))
         ->capture_default_str();
 }
 
@@ -89,11 +99,22 @@ void check_study(const char* tool, const study_options& o)
 {
     if (o.trace && (o.sweep || o.method == study_method::sample))
         fail(tool, "--trace follows one search: not with --sweep or --method sample");
+    if (o.exact && o.sweep)
+        fail(tool, "--exact works out one schedule: not with --sweep");
+    if (o.map && (!o.exact || o.trace || o.method == study_method::sample))
+        fail(tool, "--map goes with --exact, for anneal or climb, without --trace");
+    if (o.exact && o.method != study_method::sample && examined_per_run(o.plan) > most_exact_moves)
+        fail(tool, "--exact carries at most 50000 moves: about a minute of work");
     for (const schedule& plan :
          o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector<schedule>{o.plan})
         check_schedule(tool, plan);
 }
 } // namespace
+
+unsigned all_cores()
+{
+    return std::max(1U, std::thread::hardware_concurrency());
+}
 
 reliability_options parse_reliability_options(int argc, char** argv)
 {
@@ -103,7 +124,7 @@ reliability_options parse_reliability_options(int argc, char** argv)
                  "rows, for plotting.",
                  "sinc-reliability");
     reliability_options o;
-    add_runs_and_seed(app, o.runs, o.seed);
+    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
     parse_or_exit(app, argc, argv);
     return o;
 }
@@ -137,13 +158,19 @@ study_options parse_study_options(int argc, char** argv)
                      "the first level's temperature");
     add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
     app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
-    add_runs_and_seed(app, o.runs, o.seed);
+    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
     app.add_flag("--sweep", o.sweep,
                  "every method on a grid of cooling factors, final temperatures and moves per "
                  "level (--initial, --runs and --seed still apply)");
     app.add_flag("--trace", o.trace,
                  "one run, level by level: T, the current and best solutions, and the share of "
                  "worse moves taken");
+    app.add_flag("--exact", o.exact,
+                 "the probabilities themselves instead of runs: the distribution of the search "
+                 "carried move by move; with --trace, level by level");
+    app.add_flag("--map", o.map,
+                 "with --exact: the probability of the current solution over x at every level, "
+                 "beside the Boltzmann distribution at its T");
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)

@@ -5,8 +5,12 @@
 
 #include <cstdint>
 
+// Returns the threads the machine runs at once, at least 1: how many runs
+// the tools make side by side unless told.
+unsigned all_cores();
+
 // What sinc-study is asked to do: the default is 1000 runs of the
-// program's search on its own schedule, from seed 1.
+// program's search on its own schedule, from seed 1, on every core.
 struct study_options {
     study_method method = study_method::anneal;
     schedule plan = problem_schedule;
@@ -14,12 +18,16 @@ struct study_options {
     std::uint32_t seed = 1;
     bool sweep = false;
     bool trace = false;
+    bool exact = false; // probabilities worked out, not runs counted
+    bool map = false;   // with exact: where the search is, level by level
+    unsigned threads = all_cores();
 };
 
 // What sinc-reliability is asked to do.
 struct reliability_options {
     long runs = 10000;
     std::uint32_t seed = 1;
+    unsigned threads = all_cores();
 };
 
 // Returns sinc-reliability's options, as parse_study_options does.

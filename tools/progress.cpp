@@ -5,20 +5,45 @@
 #include <cstdio>
 
 namespace {
+using clock_type = std::chrono::steady_clock;
 constexpr auto quiet_time = std::chrono::seconds(1); // progress shows after this long
-constexpr long runs_between_lines = 100;
+constexpr auto time_between_lines = std::chrono::milliseconds(200);
+constexpr const char* erase_line = "\r\033[K"; // back to the start, and blank to the end
+
+// The seconds left if the rest of the work goes as fast as what is done.
+double seconds_left(const progress& p, clock_type::duration elapsed, std::int64_t work_done)
+{
+    const double seconds = std::chrono::duration<double>(elapsed).count();
+    const auto rest = static_cast<double>(p.total_work - work_done);
+    return seconds * rest / static_cast<double>(work_done);
+}
 } // namespace
 
-progress start_progress(const char* tool, long total)
+progress start_progress(const char* tool, long total, std::int64_t total_work)
 {
-    return {tool, 0, total, std::chrono::steady_clock::now(), stderr_is_terminal()};
+    return {tool, total, total_work, clock_type::now(), stderr_is_terminal()};
 }
 
-void tick(progress& p)
+// Of the threads that tick at about the same time, the one that moves
+// last_line on shows the line, so that lines never mix.
+void tick(progress& p, std::int64_t work)
 {
-    ++p.done;
-    if (p.at_terminal && p.done % runs_between_lines == 0 &&
-        std::chrono::steady_clock::now() - p.start > quiet_time)
-        std::fprintf(stderr, "\r%s: %ld of %ld runs%s", p.tool, p.done, p.total,
-                     p.done == p.total ? "\n" : "");
+    const long done = ++p.done;
+    const std::int64_t work_done = p.work_done += work;
+    if (!p.at_terminal)
+        return;
+    const clock_type::duration elapsed = clock_type::now() - p.start;
+    clock_type::duration last = p.last_line;
+    if (elapsed < quiet_time || elapsed - last < time_between_lines ||
+        !p.last_line.compare_exchange_strong(last, elapsed))
+        return;
+    std::fprintf(stderr, "%s%s: %ld of %ld runs, about %.0f s left", erase_line, p.tool, done,
+                 p.total, seconds_left(p, elapsed, work_done));
+    p.line_shows = true;
+}
+
+void clear_progress(progress& p)
+{
+    if (p.line_shows.exchange(false))
+        std::fputs(erase_line, stderr);
 }

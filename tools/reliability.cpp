@@ -2,17 +2,6 @@
 
 #include <cstdio>
 
-std::vector<run_outcome> run_searches(long runs, std::uint32_t first_seed, progress& shown)
-{
-    const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr};
-    std::vector<run_outcome> outcomes;
-    for (long i = 0; i < runs; ++i) {
-        outcomes.push_back(run_once(setup, first_seed + static_cast<std::uint32_t>(i)));
-        tick(shown);
-    }
-    return outcomes;
-}
-
 std::vector<double> basin_shares(const std::vector<run_outcome>& outcomes,
                                  const std::vector<std::int32_t>& basins, std::size_t peak_count)
 {

@@ -47,17 +47,24 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
         ++counts[static_cast<std::size_t>(std::min(bin, bin_count - 1))];
     }
     std::printf("# distribution of the best objective: low high share\n");
-    for (int bin = 0; bin < bin_count; ++bin)
-        std::printf("%.6f %.6f %.5f\n", low + bin * width, low + (bin + 1) * width,
+    for (int bin = 0; bin < bin_count; ++bin) {
+        const double start = bin * width; // a statement of its own: never fused with the sum
+        const double end = (bin + 1) * width;
+        std::printf("%.6f %.6f %.5f\n", low + start, low + end,
                     counts[static_cast<std::size_t>(bin)] / static_cast<double>(outcomes.size()));
+    }
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
-    progress shown = start_progress("sinc-reliability", o.runs);
-    const std::vector<run_outcome> outcomes = run_searches(o.runs, o.seed, shown);
+    const std::vector<double> table = problem_objective_table();
+    const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr, table.data()};
+    progress shown =
+        start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
+    const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);
+    clear_progress(shown);
     print_shares(outcomes, o.seed);
     print_histogram(outcomes);
     return finish_output("sinc-reliability");

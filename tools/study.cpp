@@ -4,10 +4,15 @@
 #include "encoding.h"
 #include "landscape.h"
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
 namespace {
 constexpr float sweep_cooling[] = {0.9f, 0.97f, 0.99f};
 constexpr float sweep_final[] = {1.0f, 0.1f, 0.01f, 0.001f};
 constexpr std::int32_t sweep_moves[] = {2, 8, 32};
+constexpr std::int64_t samples_per_batch = 64;
 
 // Draws a random solution as option 1 does; returns its integer value.
 std::int32_t random_solution(std::int32_t* bits)
@@ -16,15 +21,31 @@ std::int32_t random_solution(std::int32_t* bits)
     return bits_to_integer(bits, problem_grid.bits);
 }
 
-// The best of count random solutions, the first of them the start.
-run_outcome best_of_samples(std::int32_t* bits, run_outcome start, std::int64_t count)
+// f at grid point k as a run reports it, narrowed, from setup's table if any.
+float objective_at(const run_setup& setup, std::int32_t k)
+{
+    if (setup.objective_table == nullptr)
+        return grid_objective(k);
+    return static_cast<float>(setup.objective_table[k]);
+}
+
+// The best of count random solutions, the first of them the start. Each is
+// drawn as random_solution draws it, without filling a vector. They are
+// drawn a batch at a time and then looked up, so that the look-ups, which
+// mostly miss the cache, wait side by side rather than one after another.
+run_outcome best_of_samples(const run_setup& setup, run_outcome start, std::int64_t count)
 {
     run_outcome best = start;
-    for (std::int64_t i = 1; i < count; ++i) {
-        const std::int32_t k = random_solution(bits);
-        const float f = grid_objective(k);
-        if (f > best.best_objective)
-            best = {k, f};
+    std::int32_t batch[samples_per_batch];
+    for (std::int64_t first = 1; first < count; first += samples_per_batch) {
+        const std::int64_t size = std::min(samples_per_batch, count - first);
+        for (std::int64_t i = 0; i < size; ++i)
+            batch[i] = random_bits_value(problem_grid.bits);
+        for (std::int64_t i = 0; i < size; ++i) {
+            const float f = objective_at(setup, batch[i]);
+            if (f > best.best_objective)
+                best = {batch[i], f};
+        }
     }
     return best;
 }
@@ -53,19 +74,50 @@ std::vector<schedule> sweep_schedules(double initial_temperature)
     return plans;
 }
 
+std::vector<double> problem_objective_table()
+{
+    std::vector<double> table(static_cast<std::size_t>(problem_grid.full_scale) + 1);
+    fill_objective_table(problem_grid, table.data());
+    return table;
+}
+
 run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 {
     std::int32_t bits[problem_grid.bits];
     seed_random(seed);
     const std::int32_t start = random_solution(bits);
-    float current = grid_objective(start);
+    float current = objective_at(setup, start);
     if (setup.method == study_method::sample)
-        return best_of_samples(bits, {start, current}, examined_per_run(setup.plan));
+        return best_of_samples(setup, {start, current}, examined_per_run(setup.plan));
     const move_rule rule =
         setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
-    search_to({rule, setup.watch, setup.context}, nullptr, problem_grid, setup.plan, bits,
-              &current);
+    search_to({rule, setup.watch, setup.context, setup.objective_table}, nullptr, problem_grid,
+              setup.plan, bits, &current);
     return {bits_to_integer(bits, problem_grid.bits), current};
+}
+
+// Each thread takes the next run not yet taken, so that threads finish
+// together however long runs take; each run's outcome has its own place.
+std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
+                                  unsigned threads, progress& shown)
+{
+    std::vector<run_outcome> outcomes(static_cast<std::size_t>(runs));
+    const std::int64_t work = examined_per_run(setup.plan);
+    std::atomic<long> next_run{0};
+    const auto take_runs = [&] {
+        for (long i = next_run++; i < runs; i = next_run++) {
+            outcomes[static_cast<std::size_t>(i)] =
+                run_once(setup, first_seed + static_cast<std::uint32_t>(i));
+            tick(shown, work);
+        }
+    };
+    {
+        std::vector<std::jthread> helpers; // joined at the end of this block
+        for (long t = 1; t < std::min(static_cast<long>(threads), runs); ++t)
+            helpers.emplace_back(take_runs);
+        take_runs();
+    }
+    return outcomes;
 }
 
 run_summary summarize(const std::vector<run_outcome>& outcomes)

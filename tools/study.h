@@ -5,6 +5,7 @@
 
 #include "anneal.h"
 #include "problem.h"
+#include "progress.h"
 
 #include <cstdint>
 #include <vector>
@@ -37,15 +38,21 @@ enum class study_method {
 inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 
 // How to run: the method and its schedule (sample draws as many solutions
-// as the schedule examines, its start among them), and a watcher of every
-// move (none when null; sample makes no moves). The schedule must pass
+// as the schedule examines, its start among them), a watcher of every move
+// (none when null; sample makes no moves), and f at every grid point, from
+// problem_objective_table (null: f is evaluated). The schedule must pass
 // examined_per_run. A run prints nothing.
 struct run_setup {
     study_method method;
     schedule plan;
     void (*watch)(const move_report& move, void* context);
     void* context;
+    const double* objective_table;
 };
+
+// Returns f at every point of the program's grid, indexed by k: what runs
+// look f up in instead of evaluating it, which is most of a move's cost.
+std::vector<double> problem_objective_table();
 
 struct run_outcome {
     std::int32_t k;       // the grid point the run ended on
@@ -54,6 +61,13 @@ struct run_outcome {
 
 // One run of setup from a random start, all its draws from seed.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
+
+// Runs runs runs of setup, run i from seed first_seed + i, spread over
+// threads threads (fewer when there are fewer runs; at least 1), and ticks
+// shown once a run. Returns the outcomes in the order of i, the same
+// whatever threads is. setup.watch, if any, is called from every thread.
+std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
+                                  unsigned threads, progress& shown);
 
 // --- What the runs achieved -----------------------------------------------
 

@@ -3,6 +3,7 @@
 // starts on any schedule, and prints what they achieve as a tab-separated
 // table; or traces one search level by level.
 
+#include "exact_report.h"
 #include "landscape.h"
 #include "options.h"
 #include "output.h"
@@ -13,16 +14,14 @@
 #include <vector>
 
 namespace {
-// Runs o.runs runs of method on plan and prints their row of the table.
-void print_row(const study_options& o, study_method method, const schedule& plan, progress& shown)
+// Runs o.runs runs of method on plan, looking f up in table, and prints
+// their row of the table on a clean line.
+void print_row(const study_options& o, study_method method, const schedule& plan,
+               const std::vector<double>& table, progress& shown)
 {
-    const run_setup setup{method, plan, nullptr, nullptr};
-    std::vector<run_outcome> outcomes;
-    for (long i = 0; i < o.runs; ++i) {
-        outcomes.push_back(run_once(setup, o.seed + static_cast<std::uint32_t>(i)));
-        tick(shown);
-    }
-    const run_summary summary = summarize(outcomes);
+    const run_setup setup{method, plan, nullptr, nullptr, table.data()};
+    const run_summary summary = summarize(run_many(setup, o.seed, o.runs, o.threads, shown));
+    clear_progress(shown);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n",
                 method_names[static_cast<int>(method)], plan.cooling, plan.initial_temperature,
                 plan.final_temperature, plan.moves_per_level,
@@ -38,11 +37,15 @@ void print_table(const study_options& o)
     const std::vector<schedule> plans =
         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector{o.plan};
     const std::size_t methods = o.sweep ? std::size(method_names) : 1;
+    std::int64_t work = 0; // every method examines as many solutions on a schedule
+    for (const schedule& plan : plans)
+        work += examined_per_run(plan) * static_cast<std::int64_t>(methods) * o.runs;
+    const std::vector<double> table = problem_objective_table();
     progress shown =
-        start_progress("sinc-study", static_cast<long>(plans.size() * methods) * o.runs);
+        start_progress("sinc-study", static_cast<long>(plans.size() * methods) * o.runs, work);
     for (const schedule& plan : plans)
         for (std::size_t m = 0; m < methods; ++m)
-            print_row(o, o.sweep ? static_cast<study_method>(m) : o.method, plan, shown);
+            print_row(o, o.sweep ? static_cast<study_method>(m) : o.method, plan, table, shown);
 }
 
 // What --trace counts over one level of moves.
@@ -78,14 +81,20 @@ void print_trace(const study_options& o)
 {
     std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
     level_count count{o.plan.moves_per_level, 0, 0, 0};
-    run_once({o.method, o.plan, trace_move, &count}, o.seed);
+    run_once({o.method, o.plan, trace_move, &count, nullptr}, o.seed);
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     const study_options o = parse_study_options(argc, argv);
-    if (o.trace)
+    if (o.exact && o.map)
+        print_exact_map(o);
+    else if (o.exact && o.trace)
+        print_exact_trace(o);
+    else if (o.exact)
+        print_exact_table(o);
+    else if (o.trace)
         print_trace(o);
     else
         print_table(o);

@@ -15,7 +15,7 @@ static float c_sinc(float t)
     return (float)(std::sin(u) / u);
 }
 
-static double c_objective(float x)
+double c_objective(float x)
 {
     double s = c_sinc(4.0f * x) + 0.4;
     s = s + 1.1 * c_sinc(4.0f * x + 2.0f);

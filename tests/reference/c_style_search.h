@@ -9,6 +9,9 @@
 
 #include <cstdio>
 
+// f(x) as the formula reads, in float arguments and double sums.
+double c_objective(float x);
+
 // One search with the same meaning, arguments and printed text as search_to
 // with the anneal rule, unwatched.
 void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo);

@@ -1,0 +1,24 @@
+#pragma once
+// What sinc-study --exact prints: the exact figures of one method on one
+// schedule, as a table, level by level, or as a map of where the search is,
+// worked out on o.threads threads.
+
+#include "options.h"
+
+// Prints the header and the row of o's method and schedule: the
+// probabilities that the best objective ends above 1.5 and that the run ends
+// on the grid's best point, to 9 decimals; then, for anneal and climb, the
+// probability that the last solution lies in each peak's basin, as comments.
+// Sampling has a formula: 1 - (1 - m / 131072)^n for n draws and m targets.
+void print_exact_table(const study_options& o);
+
+// Prints one row per level: T, the probabilities that the current solution
+// is in the top peak's basin, that the search has been above 1.5 and on the
+// best point, and the total-variation distance to the Boltzmann
+// distribution at that T.
+void print_exact_trace(const study_options& o);
+
+// Prints, for every level and every run of 512 neighbouring grid points, the
+// probability that the current solution lies there and what the Boltzmann
+// distribution at that level's T gives it.
+void print_exact_map(const study_options& o);
