@@ -1,6 +1,7 @@
 #include "exact.h"
 
 #include "landscape.h"
+#include "lanes.h"
 #include "objective.h"
 #include "study.h"
 
@@ -36,15 +37,9 @@ constexpr std::int32_t tiles = grid_points / tile;
 
 // A move is worked out for two points at once, k even and k + 1, their
 // values side by side as the processor multiplies and adds them two at a
-// time (SSE2 on x86-64, which the release build is limited to); GCC and
-// Clang both write such pairs as vector types. Along bit 0 the two are each
-// other's neighbours; along any other bit their neighbours are a pair too.
-using two_doubles = double __attribute__((vector_size(16)));
-using four_floats = float __attribute__((vector_size(16)));
-using four_doubles = double __attribute__((vector_size(32)));
-using eight_counts = std::uint16_t __attribute__((vector_size(16)));
-using four_counts = std::int32_t __attribute__((vector_size(16)));
-using eight_wide_counts = std::int32_t __attribute__((vector_size(32)));
+// time (SSE2 on x86-64, which the release build is limited to), written
+// with the lanes of lanes.h. Along bit 0 the two are each other's
+// neighbours; along any other bit their neighbours are a pair too.
 constexpr std::size_t side_by_side = 2;
 constexpr std::size_t pairs = grid_points / side_by_side;
 
@@ -262,11 +257,12 @@ void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, do
 void widen_counts(const eight_counts* counts, two_doubles* wide)
 {
     for (std::size_t g = 0; g < pair_groups; ++g) {
-        const eight_wide_counts all = __builtin_convertvector(counts[g], eight_wide_counts);
-        const four_doubles low =
-            __builtin_convertvector(four_counts{all[0], all[1], all[2], all[3]}, four_doubles);
-        const four_doubles high =
-            __builtin_convertvector(four_counts{all[4], all[5], all[6], all[7]}, four_doubles);
+        eight_wide_counts all;
+        convert(counts[g], all);
+        four_doubles low;
+        convert(four_counts{all[0], all[1], all[2], all[3]}, low);
+        four_doubles high;
+        convert(four_counts{all[4], all[5], all[6], all[7]}, high);
         wide[4 * g] = two_doubles{low[0], low[1]};
         wide[4 * g + 1] = two_doubles{low[2], low[3]};
         wide[4 * g + 2] = two_doubles{high[0], high[1]};
@@ -279,7 +275,8 @@ void widen_counts(const eight_counts* counts, two_doubles* wide)
 void add_near_inflow(two_doubles* sums, const two_doubles* here, const two_doubles* there,
                      const four_floats& first, const two_doubles& along_1)
 {
-    const four_doubles stays = __builtin_convertvector(first, four_doubles);
+    four_doubles stays;
+    convert(first, stays);
     const two_doubles stay = {stays[0], stays[1]};
     const two_doubles along_0 = {stays[2], stays[3]};
     for (std::size_t c = 0; c < chains; ++c) {
