@@ -1,15 +1,20 @@
 #include "exact.h"
 
 #include "landscape.h"
+#include "lanes.h"
 #include "objective.h"
 #include "study.h"
 
 #include <algorithm>
+#include <barrier>
 #include <cmath>
+#include <cstring>
+#include <numeric>
 #include <thread>
 
-// Each product and each sum is a statement of its own, so that no compiler
-// fuses them and the figures are the same from one build to the next.
+// Each product and each sum is a statement of its own, lane by lane too,
+// so that no compiler fuses them and the figures are the same from one build
+// to the next.
 //
 // A move flips one of the 17 bits, each with probability 1/17, and is taken
 // on so many of the 10000 equally likely draws of uniform_between(0, 1).
@@ -25,61 +30,111 @@ constexpr double draw_scale = 10000.0;
 constexpr float every_draw = 10000.0f;                       // the count of a move always taken
 constexpr float every_flip = every_draw * problem_grid.bits; // every move of a point taken
 constexpr double count_share = 1.0 / (draw_scale * problem_grid.bits); // one draw of one bit
-constexpr std::size_t flips = std::size_t{problem_grid.bits} * grid_points;
 
-// Points whose next probabilities are summed together, in the first-level
-// cache, with the probabilities now of the same points. Along the bits below
-// tile_bits a move stays inside the tile. The counts of the moves into a
-// tile lie together, bit after bit: the count of the move along bit into k
-// is at move_index(k, bit).
-constexpr std::int32_t tile_bits = 9;
-constexpr std::int32_t tile = 1 << tile_bits;
+// The threads share the grid in whole tiles.
+constexpr std::int32_t tile = 512;
 constexpr std::int32_t tiles = grid_points / tile;
-constexpr std::int32_t tile_moves = tile * problem_grid.bits;
 
-constexpr std::size_t move_index(std::int32_t k, std::int32_t bit)
-{
-    return static_cast<std::size_t>(k / tile * tile_moves + bit * tile + k % tile);
-}
+// A move is worked out for two points at once, k even and k + 1, their
+// values side by side as the processor multiplies and adds them two at a
+// time (SSE2 on x86-64, which the release build is limited to), written
+// with the lanes of lanes.h. Along bit 0 the two are each other's
+// neighbours; along any other bit their neighbours are a pair too.
+constexpr std::size_t side_by_side = 2;
+constexpr std::size_t pairs = grid_points / side_by_side;
 
 // The chains carried side by side: the search itself, and two in which the
 // points above 1.5, or the best point, hold on to the probability that
-// reaches them.
+// reaches them. A pair's chains lie together, so that a neighbour pair is
+// one piece of memory.
 constexpr std::size_t chains = 3;
 constexpr std::size_t free_chain = 0;
 constexpr std::size_t above_chain = 1;
 constexpr std::size_t maximum_chain = 2;
 
+constexpr std::size_t pair_of(std::int32_t k)
+{
+    return static_cast<std::size_t>(k) / side_by_side;
+}
+
+constexpr std::size_t lane_of(std::int32_t k)
+{
+    return static_cast<std::size_t>(k) % side_by_side;
+}
+
+// The counts, by slot: per pair the stays of the two and the counts of
+// their moves along bit 0, as four floats (a stay can pass 65535); after
+// those of all pairs, per pair bit after bit the counts of the moves into
+// the two, eight at a time in 16 bits each (none is above 10000), so that a
+// move reads little memory.
+constexpr std::size_t first_slots = 4;
+constexpr std::size_t pair_groups = side_by_side * (problem_grid.bits - 1) / 8;
+constexpr std::size_t pair_slots = 8 * pair_groups;
+constexpr std::size_t all_first_slots = first_slots * pairs;
+static_assert(side_by_side * (problem_grid.bits - 1) % 8 == 0);
+
+constexpr std::size_t stay_slot(std::int32_t k)
+{
+    return pair_of(k) * first_slots + lane_of(k);
+}
+
+// The slot of bit 1's count into k, or past the last pair's for the end.
+constexpr std::size_t first_move_slot(std::int32_t k)
+{
+    return all_first_slots + pair_of(k) * pair_slots + lane_of(k);
+}
+
+constexpr std::size_t move_slot(std::int32_t k, std::int32_t bit)
+{
+    if (bit == 0)
+        return stay_slot(k) + side_by_side;
+    return first_move_slot(k) + side_by_side * static_cast<std::size_t>(bit - 1);
+}
+
 // What stays fixed for the whole computation.
 struct exact_grid {
     std::vector<double> objective;             // f(k), not narrowed
     std::vector<float> worse;                  // the distinct deltas <= 0 of all moves, ascending
-    std::vector<std::uint32_t> worse_moves;    // the moves whose delta is <= 0, by move_index
+    std::vector<std::uint32_t> worse_moves;    // the slots of the moves whose delta is <= 0
     std::vector<std::uint32_t> rank;           // for each of them, the index of its delta in worse
+    std::vector<std::size_t> ranks_from;       // where the ranks of each stretch begin in rank
     std::vector<std::int32_t> targets[chains]; // the points that hold on to probability
 };
 
 // What the moves read and write.
 struct exact_walk {
-    std::vector<double> now[chains];
-    std::vector<double> next[chains];
-    double held[chains];             // the probability the targets took out of each chain
-    std::vector<float> worse_counts; // the draws that take a move, per entry of worse
-    std::vector<float> taking;       // the draws that take each move, at move_index
-    std::vector<float> stay;         // per k
+    std::vector<two_doubles> now;      // by pair, chain after chain
+    std::vector<two_doubles> next;     // the same
+    double held[chains];               // the probability the targets took out of each chain
+    std::vector<double> shown[chains]; // now, chain by chain, for the report of a level
+    std::vector<float> worse_counts;   // the draws that take a move, per entry of worse
+    std::vector<four_floats> first;    // per pair, its first slots
+    std::vector<eight_counts> taking;  // the draws that take each other move, by slot
 };
 
-// Runs work(first point, end point) on threads contiguous shares of the
-// grid, whole tiles each, the first on the calling thread; returns when all
-// are done. Each point's figures are worked out the same way in any share.
-template <typename Work>
-void share_tiles(std::int32_t threads, const Work& work)
+// A count of 16 bits is written through its bytes.
+void set_count(exact_walk& walk, std::size_t slot, float count)
 {
-    const std::int32_t count = std::clamp(threads, 1, tiles);
-    std::vector<std::jthread> helpers;
-    for (std::int32_t t = 1; t < count; ++t)
-        helpers.emplace_back(work, tiles * t / count * tile, tiles * (t + 1) / count * tile);
-    work(0, tiles / count * tile);
+    if (slot < all_first_slots) {
+        walk.first[slot / first_slots][slot % first_slots] = count;
+        return;
+    }
+    const auto whole = static_cast<std::uint16_t>(count);
+    auto* bytes = reinterpret_cast<unsigned char*>(walk.taking.data());
+    std::memcpy(bytes + (slot - all_first_slots) * sizeof whole, &whole, sizeof whole);
+}
+
+// The points first .. end - 1, whole tiles, that one thread works out.
+struct share {
+    std::int32_t first;
+    std::int32_t end;
+};
+
+// The share of thread t of count: the threads take contiguous shares, and
+// each point's figures are worked out the same way in any share.
+share share_of(std::int32_t t, std::int32_t count)
+{
+    return {tiles * t / count * tile, tiles * (t + 1) / count * tile};
 }
 
 constexpr std::int32_t weight_of(std::int32_t bit)
@@ -135,136 +190,134 @@ void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule,
 }
 
 // Sets taking for the worse moves into the points first .. end - 1.
+// The moves are spread stretch by stretch of ranks, slot after slot in each,
+// so that the counts read lie in the second-level cache.
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t first, std::int32_t end)
 {
     const std::vector<std::uint32_t>& moves = grid.worse_moves;
-    const auto position = [&](std::int32_t k) {
-        const auto at = std::lower_bound(moves.begin(), moves.end(), move_index(k, 0));
-        return static_cast<std::size_t>(at - moves.begin());
+    const auto spread = [&](std::size_t stretch, std::size_t from, std::size_t to) {
+        const auto stretch_end =
+            moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch + 1]);
+        const auto at =
+            std::lower_bound(moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch]),
+                             stretch_end, from);
+        const auto stop = std::lower_bound(at, stretch_end, to);
+        for (auto i = static_cast<std::size_t>(at - moves.begin());
+             i < static_cast<std::size_t>(stop - moves.begin()); ++i)
+            set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
     };
-    const std::size_t stop = position(end);
-    for (std::size_t i = position(first); i < stop; ++i)
-        walk.taking[moves[i]] = walk.worse_counts[grid.rank[i]];
-}
-
-// Takes from stays, over a tile, the counts of the moves out of its points
-// along a bit inside the tile: counts are those of the moves into the tile.
-template <std::int32_t weight>
-void take_outflow_in_tile(float* stays, const float* counts)
-{
-    for (std::int32_t b = 0; b < tile; b += 2 * weight)
-        for (std::int32_t j = 0; j < weight; ++j) {
-            stays[b + j] -= counts[b + weight + j];
-            stays[b + weight + j] -= counts[b + j];
-        }
-}
-
-// Sets stay for the points first .. end - 1: every_flip less the
-// counts of the moves out of each, which are those into its neighbours.
-void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
-{
-    for (std::int32_t k = first; k < end; k += tile) {
-        float* stays = walk.stay.data() + k;
-        std::fill(stays, stays + tile, every_flip);
-        const float* counts = walk.taking.data() + move_index(k, 0);
-        take_outflow_in_tile<1>(stays, counts);
-        take_outflow_in_tile<2>(stays, counts + tile);
-        take_outflow_in_tile<4>(stays, counts + 2 * tile);
-        take_outflow_in_tile<8>(stays, counts + 3 * tile);
-        take_outflow_in_tile<16>(stays, counts + 4 * tile);
-        take_outflow_in_tile<32>(stays, counts + 5 * tile);
-        take_outflow_in_tile<64>(stays, counts + 6 * tile);
-        take_outflow_in_tile<128>(stays, counts + 7 * tile);
-        take_outflow_in_tile<256>(stays, counts + 8 * tile);
-        for (std::int32_t bit = tile_bits; bit < problem_grid.bits; ++bit) {
-            const float* out = walk.taking.data() + move_index(k ^ weight_of(bit), bit);
-            for (std::int32_t j = 0; j < tile; ++j)
-                stays[j] -= out[j];
-        }
+    for (std::size_t stretch = 0; stretch + 1 < grid.ranks_from.size(); ++stretch) {
+        spread(stretch, stay_slot(first), stay_slot(end));
+        spread(stretch, first_move_slot(first), first_move_slot(end));
     }
 }
 
-// Makes taking and stay those of T.
-void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T,
-                    std::int32_t threads)
+// Sets the stays of the points first .. end - 1: every_flip less the
+// counts of the moves out of each, which are those into its neighbours,
+// summed as whole numbers (below 2^24, so the float is exact).
+void count_stays(exact_walk& walk, std::int32_t first, std::int32_t end)
 {
-    count_worse_moves(grid, walk, rule, T);
-    share_tiles(threads, [&](std::int32_t first, std::int32_t end) {
-        spread_counts(grid, walk, first, end);
-    });
+    const auto* bytes = reinterpret_cast<const unsigned char*>(walk.taking.data());
+    for (std::size_t p = pair_of(first); p < pair_of(end); ++p) {
+        four_floats& own = walk.first[p];
+        std::uint32_t out[side_by_side] = {0, 0};
+        for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
+            // The counts into the neighbour pair along bit, both lanes at once.
+            const std::size_t at = (p ^ pair_of(weight_of(bit))) * pair_slots +
+                                   side_by_side * static_cast<std::size_t>(bit - 1);
+            std::uint16_t both[side_by_side];
+            std::memcpy(both, bytes + at * sizeof(std::uint16_t), sizeof both);
+            out[0] += both[0];
+            out[1] += both[1];
+        }
+        const float kept_0 = every_flip - own[3];
+        own[0] = kept_0 - static_cast<float>(out[0]);
+        const float kept_1 = every_flip - own[2];
+        own[1] = kept_1 - static_cast<float>(out[1]);
+    }
+}
+
+// Makes taking those of T; every thread calls it with its share.
+void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, share mine,
+                    std::barrier<>& met)
+{
+    if (mine.first == 0)
+        count_worse_moves(grid, walk, rule, T);
+    met.arrive_and_wait();
+    spread_counts(grid, walk, mine.first, mine.end);
     // Stays read the counts of moves out of each point, which lie in other shares.
-    share_tiles(threads,
-                [&](std::int32_t first, std::int32_t end) { count_stays(walk, first, end); });
+    met.arrive_and_wait();
+    count_stays(walk, mine.first, mine.end);
+    met.arrive_and_wait();
 }
 
 // --- Moves ----------------------------------------------------------------
 
-// Adds to the sums of a tile the probability flowing in along a bit inside
-// the tile, now holding the tile's probabilities: its probability at the
-// neighbour times counts.
-template <std::int32_t weight>
-void add_inflow_in_tile(double* sums, const double* now, const float* counts)
+// Widens a pair's counts to doubles, two by two, bit after bit from bit 1.
+void widen_counts(const eight_counts* counts, two_doubles* wide)
 {
-    for (std::int32_t b = 0; b < tile; b += 2 * weight)
-        for (std::int32_t j = 0; j < weight; ++j) {
-            const double into_low = now[b + weight + j] * static_cast<double>(counts[b + j]);
-            sums[b + j] += into_low;
-            const double into_high = now[b + j] * static_cast<double>(counts[b + weight + j]);
-            sums[b + weight + j] += into_high;
-        }
-}
-
-// The inflow into a tile along all bits inside it.
-void add_inflow_in_tile(double* sums, const double* now, const float* counts)
-{
-    add_inflow_in_tile<1>(sums, now, counts);
-    add_inflow_in_tile<2>(sums, now, counts + tile);
-    add_inflow_in_tile<4>(sums, now, counts + 2 * tile);
-    add_inflow_in_tile<8>(sums, now, counts + 3 * tile);
-    add_inflow_in_tile<16>(sums, now, counts + 4 * tile);
-    add_inflow_in_tile<32>(sums, now, counts + 5 * tile);
-    add_inflow_in_tile<64>(sums, now, counts + 6 * tile);
-    add_inflow_in_tile<128>(sums, now, counts + 7 * tile);
-    add_inflow_in_tile<256>(sums, now, counts + 8 * tile);
-}
-
-constexpr std::int32_t outside_bits = problem_grid.bits - tile_bits;
-
-// Adds to the sums of a tile the inflow along every bit outside it: from[b]
-// and counts[b] are those of bit tile_bits + b.
-void add_inflow_outside(double* sums, const double* const* from, const float* const* counts)
-{
-    for (std::int32_t j = 0; j < tile; ++j) {
-        double sum = sums[j];
-        for (std::int32_t b = 0; b < outside_bits; ++b) {
-            const double inflow = from[b][j] * static_cast<double>(counts[b][j]);
-            sum += inflow;
-        }
-        sums[j] = sum;
+    for (std::size_t g = 0; g < pair_groups; ++g) {
+        eight_wide_counts all;
+        convert(counts[g], all);
+        four_doubles low;
+        convert(four_counts{all[0], all[1], all[2], all[3]}, low);
+        four_doubles high;
+        convert(four_counts{all[4], all[5], all[6], all[7]}, high);
+        wide[4 * g] = two_doubles{low[0], low[1]};
+        wide[4 * g + 1] = two_doubles{low[2], low[3]};
+        wide[4 * g + 2] = two_doubles{high[0], high[1]};
+        wide[4 * g + 3] = two_doubles{high[2], high[3]};
     }
 }
 
-// Sets next of every chain at the tile of points from k on: their
-// probability now times the draws that keep them, plus the probability of
-// their neighbours times the draws that take the move from there.
-void move_tile(exact_walk& walk, std::int32_t k)
+// Adds to sums, a pair's chains, the inflow from the pair's own points and
+// along bit 1 from the pair at there: probabilities now times counts.
+void add_near_inflow(two_doubles* sums, const two_doubles* here, const two_doubles* there,
+                     const four_floats& first, const two_doubles& along_1)
 {
-    const float* counts = walk.taking.data() + move_index(k, 0);
-    const float* outside_counts[outside_bits];
-    for (std::int32_t b = 0; b < outside_bits; ++b)
-        outside_counts[b] = counts + (tile_bits + b) * tile;
+    four_doubles stays;
+    convert(first, stays);
+    const two_doubles stay = {stays[0], stays[1]};
+    const two_doubles along_0 = {stays[2], stays[3]};
     for (std::size_t c = 0; c < chains; ++c) {
-        const double* now = walk.now[c].data();
-        double sums[tile];
-        for (std::int32_t j = 0; j < tile; ++j)
-            sums[j] = now[k + j] * static_cast<double>(walk.stay[static_cast<std::size_t>(k + j)]);
-        add_inflow_in_tile(sums, now + k, counts);
-        const double* from[outside_bits];
-        for (std::int32_t b = 0; b < outside_bits; ++b)
-            from[b] = now + (k ^ weight_of(tile_bits + b));
-        add_inflow_outside(sums, from, outside_counts);
-        for (std::int32_t j = 0; j < tile; ++j)
-            walk.next[c][static_cast<std::size_t>(k + j)] = sums[j] * count_share;
+        const two_doubles kept = here[c] * stay;
+        const two_doubles across = two_doubles{here[c][1], here[c][0]} * along_0;
+        sums[c] = kept + across;
+        const two_doubles from_1 = there[c] * along_1;
+        sums[c] += from_1;
+    }
+}
+
+// Sets next of every chain at the pairs first .. end - 1, two pairs at a
+// time (each other's neighbours along bit 1): the probability now times the
+// draws that keep it, plus the probability of the neighbours times the
+// draws that take the move from there, bit after bit.
+void move_pairs(exact_walk& walk, std::size_t first, std::size_t end)
+{
+    const two_doubles scale = {count_share, count_share};
+    const two_doubles* now = walk.now.data();
+    constexpr std::size_t bit_counts = side_by_side * pair_groups * 4;
+    for (std::size_t p = first; p < end; p += 2) {
+        two_doubles wide[2][bit_counts];
+        widen_counts(walk.taking.data() + p * pair_groups, wide[0]);
+        widen_counts(walk.taking.data() + (p + 1) * pair_groups, wide[1]);
+        const two_doubles* here = now + p * chains;
+        two_doubles sums[2][chains];
+        add_near_inflow(sums[0], here, here + chains, walk.first[p], wide[0][0]);
+        add_near_inflow(sums[1], here + chains, here, walk.first[p + 1], wide[1][0]);
+        for (std::int32_t bit = 2; bit < problem_grid.bits; ++bit) {
+            const two_doubles* there = now + (p ^ pair_of(weight_of(bit))) * chains;
+            for (std::size_t c = 0; c < chains; ++c) {
+                const two_doubles into_0 = there[c] * wide[0][bit - 1];
+                sums[0][c] += into_0;
+                const two_doubles into_1 = there[chains + c] * wide[1][bit - 1];
+                sums[1][c] += into_1;
+            }
+        }
+        for (std::size_t c = 0; c < chains; ++c) {
+            walk.next[p * chains + c] = sums[0][c] * scale;
+            walk.next[(p + 1) * chains + c] = sums[1][c] * scale;
+        }
     }
 }
 
@@ -273,22 +326,10 @@ void hold_targets(const exact_grid& grid, exact_walk& walk)
 {
     for (std::size_t c = 0; c < chains; ++c)
         for (const std::int32_t k : grid.targets[c]) {
-            double& p = walk.next[c][static_cast<std::size_t>(k)];
-            walk.held[c] += p;
-            p = 0.0;
+            two_doubles& pair = walk.next[pair_of(k) * chains + c];
+            walk.held[c] += pair[lane_of(k)];
+            pair[lane_of(k)] = 0.0;
         }
-}
-
-// One move of every chain.
-void move_once(const exact_grid& grid, exact_walk& walk, std::int32_t threads)
-{
-    share_tiles(threads, [&](std::int32_t first, std::int32_t end) {
-        for (std::int32_t k = first; k < end; k += tile)
-            move_tile(walk, k);
-    });
-    hold_targets(grid, walk);
-    for (std::size_t c = 0; c < chains; ++c)
-        walk.now[c].swap(walk.next[c]);
 }
 
 // --- Setting up -----------------------------------------------------------
@@ -300,23 +341,56 @@ float delta_into(const std::vector<double>& objective, std::int32_t k, std::int3
     return static_cast<float>(to - objective[static_cast<std::size_t>(k ^ weight)]);
 }
 
-// Sets worse and rank from the deltas of all moves.
+// The counts of so many ranks fit the second-level cache.
+constexpr std::uint32_t stretch_ranks = 32768;
+
+// Sets worse from deltas, by slot, and returns the rank in it of each
+// delta <= 0 (0 for the others).
+std::vector<std::uint32_t> rank_worse(exact_grid& grid, const std::vector<float>& deltas)
+{
+    struct worse_move {
+        float delta;
+        std::uint32_t slot;
+    };
+    std::vector<worse_move> moves;
+    for (std::size_t i = 0; i < deltas.size(); ++i)
+        if (deltas[i] <= 0.0f)
+            moves.push_back({deltas[i], static_cast<std::uint32_t>(i)});
+    std::sort(moves.begin(), moves.end(),
+              [](const worse_move& a, const worse_move& b) { return a.delta < b.delta; });
+    std::vector<std::uint32_t> ranks(deltas.size(), 0);
+    for (const worse_move& move : moves) {
+        if (grid.worse.empty() || grid.worse.back() != move.delta)
+            grid.worse.push_back(move.delta);
+        ranks[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
+    }
+    return ranks;
+}
+
+// Sets worse, and the worse moves with their ranks by stretches of ranks and
+// by slot in each, from the deltas of all moves; the slots of the stays hold
+// a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
-    std::vector<float> deltas(flips);
+    std::vector<float> deltas(all_first_slots + pairs * pair_slots, 1.0f);
     for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
         for (std::int32_t k = 0; k < grid_points; ++k)
-            deltas[move_index(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
-    for (const float delta : deltas)
-        if (delta <= 0.0f)
-            grid.worse.push_back(delta);
-    std::sort(grid.worse.begin(), grid.worse.end());
-    grid.worse.erase(std::unique(grid.worse.begin(), grid.worse.end()), grid.worse.end());
-    for (std::size_t i = 0; i < flips; ++i)
+            deltas[move_slot(k, bit)] = delta_into(grid.objective, k, weight_of(bit));
+    const std::vector<std::uint32_t> ranks = rank_worse(grid, deltas);
+    const std::size_t stretches = (grid.worse.size() + stretch_ranks - 1) / stretch_ranks;
+    grid.ranks_from.assign(stretches + 1, 0);
+    for (std::size_t i = 0; i < deltas.size(); ++i)
+        if (deltas[i] <= 0.0f)
+            ++grid.ranks_from[ranks[i] / stretch_ranks + 1];
+    std::partial_sum(grid.ranks_from.begin(), grid.ranks_from.end(), grid.ranks_from.begin());
+    std::vector<std::size_t> placed(grid.ranks_from.begin(), grid.ranks_from.end() - 1);
+    grid.worse_moves.resize(grid.ranks_from.back());
+    grid.rank.resize(grid.ranks_from.back());
+    for (std::size_t i = 0; i < deltas.size(); ++i)
         if (deltas[i] <= 0.0f) {
-            const auto at = std::lower_bound(grid.worse.begin(), grid.worse.end(), deltas[i]);
-            grid.worse_moves.push_back(static_cast<std::uint32_t>(i));
-            grid.rank.push_back(static_cast<std::uint32_t>(at - grid.worse.begin()));
+            const std::size_t at = placed[ranks[i] / stretch_ranks]++;
+            grid.worse_moves[at] = static_cast<std::uint32_t>(i);
+            grid.rank[at] = ranks[i];
         }
 }
 
@@ -345,42 +419,84 @@ exact_grid make_grid()
 exact_walk make_walk(const exact_grid& grid)
 {
     exact_walk walk{};
+    constexpr double uniform = 1.0 / grid_points;
+    walk.now.assign(chains * pairs, two_doubles{0.0, 0.0});
+    walk.next.assign(chains * pairs, two_doubles{uniform, uniform});
     for (std::size_t c = 0; c < chains; ++c) {
-        walk.now[c].assign(grid_points, 0.0);
-        walk.next[c].assign(grid_points, 1.0 / grid_points);
         walk.held[c] = 0.0;
+        walk.shown[c].resize(grid_points);
     }
     hold_targets(grid, walk);
-    for (std::size_t c = 0; c < chains; ++c)
-        walk.now[c].swap(walk.next[c]);
+    walk.now.swap(walk.next);
     walk.worse_counts.resize(grid.worse.size());
-    walk.taking.assign(flips, every_draw); // the worse moves are set level by level
-    walk.stay.resize(grid_points);
+    // The worse moves and the stays are set level by level.
+    constexpr auto every = static_cast<std::uint16_t>(every_draw);
+    walk.first.assign(pairs, four_floats{every_draw, every_draw, every_draw, every_draw});
+    walk.taking.assign(pairs * pair_groups,
+                       eight_counts{every, every, every, every, every, every, every, every});
     return walk;
 }
 
-exact_level level_report(const exact_grid& grid, const exact_walk& walk, std::int32_t level,
+// Copies now, chain by chain, to shown.
+void show_chains(exact_walk& walk)
+{
+    for (std::size_t c = 0; c < chains; ++c)
+        for (std::int32_t k = 0; k < grid_points; ++k)
+            walk.shown[c][static_cast<std::size_t>(k)] =
+                walk.now[pair_of(k) * chains + c][lane_of(k)];
+}
+
+exact_level level_report(const exact_grid& grid, exact_walk& walk, std::int32_t level,
                          double temperature)
 {
+    show_chains(walk);
     return {level,
             temperature,
-            walk.now[free_chain].data(),
-            walk.now[above_chain].data(),
-            walk.now[maximum_chain].data(),
+            walk.shown[free_chain].data(),
+            walk.shown[above_chain].data(),
+            walk.shown[maximum_chain].data(),
             walk.held[above_chain],
             walk.held[maximum_chain],
             grid.objective.data()};
 }
 
-exact_result final_figures(const exact_walk& walk, std::int32_t levels)
+exact_result final_figures(exact_walk& walk, std::int32_t levels)
 {
+    show_chains(walk);
     const std::vector<grid_peak> peaks = grid_peaks();
     const std::vector<std::int32_t> basins = grid_basins(peaks);
     exact_result result{walk.held[above_chain], walk.held[maximum_chain], {}, levels};
     for (std::size_t j = 0; j < peaks.size(); ++j)
         result.basins.push_back(
-            basin_share(walk.now[free_chain].data(), basins, static_cast<std::int32_t>(j)));
+            basin_share(walk.shown[free_chain].data(), basins, static_cast<std::int32_t>(j)));
     return result;
+}
+} // namespace
+
+namespace {
+// The whole computation as one thread does it on its share. The threads
+// meet after each step; the last to arrive after a move holds the targets
+// and makes next now (moved's completion). The first share reports.
+template <typename Meeting>
+std::int32_t run_share(const exact_grid& grid, exact_walk& walk, move_rule rule,
+                       const schedule& plan, share mine, std::barrier<>& met, Meeting& moved,
+                       void (*on_level)(const exact_level& level, void* context), void* context)
+{
+    std::int32_t level = 0;
+    for (double T = plan.initial_temperature; T > plan.final_temperature; T = plan.cooling * T) {
+        if (rule == move_rule::anneal || level == 0)
+            set_acceptance(grid, walk, rule, T, mine, met);
+        for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
+            move_pairs(walk, pair_of(mine.first), pair_of(mine.end));
+            moved.arrive_and_wait();
+        }
+        if (mine.first == 0 && on_level != nullptr)
+            on_level(level_report(grid, walk, level, T), context);
+        // The report reads now, which the next move leaves alone until all meet.
+        met.arrive_and_wait();
+        ++level;
+    }
+    return level;
 }
 } // namespace
 
@@ -389,17 +505,24 @@ exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t thr
 {
     const exact_grid grid = make_grid();
     exact_walk walk = make_walk(grid);
-    std::int32_t level = 0;
-    for (double T = plan.initial_temperature; T > plan.final_temperature; T = plan.cooling * T) {
-        if (rule == move_rule::anneal || level == 0)
-            set_acceptance(grid, walk, rule, T, threads);
-        for (std::int32_t move = 0; move < plan.moves_per_level; ++move)
-            move_once(grid, walk, threads);
-        if (on_level != nullptr)
-            on_level(level_report(grid, walk, level, T), context);
-        ++level;
+    const std::int32_t count = std::clamp(threads, 1, tiles);
+    std::barrier<> met(count);
+    const auto next_is_now = [&]() noexcept {
+        hold_targets(grid, walk);
+        walk.now.swap(walk.next);
+    };
+    std::barrier moved(count, next_is_now);
+    std::int32_t levels = 0;
+    {
+        std::vector<std::jthread> helpers;
+        for (std::int32_t t = 1; t < count; ++t)
+            helpers.emplace_back([&, t] {
+                run_share(grid, walk, rule, plan, share_of(t, count), met, moved, nullptr, nullptr);
+            });
+        levels =
+            run_share(grid, walk, rule, plan, share_of(0, count), met, moved, on_level, context);
     }
-    return final_figures(walk, level);
+    return final_figures(walk, levels);
 }
 
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
@@ -418,7 +541,8 @@ std::vector<double> boltzmann_distribution(const double* objective, double tempe
     std::vector<double> weights(grid_points);
     double total = 0.0;
     for (std::size_t k = 0; k < weights.size(); ++k) {
-        weights[k] = std::exp((objective[k] - highest) / temperature);
+        const double below = objective[k] - highest;
+        weights[k] = std::exp(below / temperature);
         total += weights[k];
     }
     for (double& weight : weights)
@@ -426,6 +550,8 @@ std::vector<double> boltzmann_distribution(const double* objective, double tempe
     return weights;
 }
 
+// The order of the two arrays is that of exact.h, which callers rely on.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 double boltzmann_distance(const double* current, const double* objective, double temperature)
 {
     const std::vector<double> boltzmann = boltzmann_distribution(objective, temperature);

@@ -1,0 +1,112 @@
+#pragma once
+// Short vectors of numbers worked on lane by lane, for the exact engine: the
+// only part of the tools that depends on the compiler.
+//
+// GCC and Clang (also MinGW and Apple clang) have vector types of their own,
+// which the processor adds and multiplies several lanes at a time. Other
+// compilers, MSVC among them, get plain structs holding an array, with the
+// same operators, lane by lane. Both give the same bits: each operator rounds
+// each lane once, as one scalar operation would, and every conversion here is
+// exact. Defining SINC_ANNEAL_PORTABLE_LANES (the CMake option of that name)
+// picks the structs on GCC and Clang too, to check that they agree.
+//
+// What both offer: two_doubles, four_doubles, four_floats, four_counts,
+// eight_wide_counts (32-bit integers) and eight_counts (16-bit unsigned);
+// brace construction with every lane given; element access v[i]; +, -, *
+// lane by lane between two vectors of one type, and +=; and
+// convert(from, to), each lane converted to to's type. (convert writes
+// through a reference: GCC warns that a vector of 32 bytes returned by
+// value is passed differently with and without AVX.)
+
+#include <cstddef>
+#include <cstdint>
+
+#if defined(__GNUC__) && !defined(SINC_ANNEAL_PORTABLE_LANES)
+
+using two_doubles = double __attribute__((vector_size(16)));
+using four_doubles = double __attribute__((vector_size(32)));
+using four_floats = float __attribute__((vector_size(16)));
+using four_counts = std::int32_t __attribute__((vector_size(16)));
+using eight_wide_counts = std::int32_t __attribute__((vector_size(32)));
+using eight_counts = std::uint16_t __attribute__((vector_size(16)));
+
+// Sets to to from, each lane converted to to's lane type; the lane counts agree.
+template <typename From, typename To>
+void convert(const From& from, To& to)
+{
+    to = __builtin_convertvector(from, To);
+}
+
+#else
+
+// count lanes of number, aligned as the vector types are.
+template <typename number, std::size_t count>
+struct alignas(sizeof(number) * count) lanes {
+    using lane_type = number;
+    number lane[count];
+
+    // Returns lane i; i < count.
+    number& operator[](std::size_t i)
+    {
+        return lane[i];
+    }
+    const number& operator[](std::size_t i) const
+    {
+        return lane[i];
+    }
+
+    // Each lane plus that of other.
+    lanes& operator+=(const lanes& other)
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            lane[i] += other.lane[i];
+        return *this;
+    }
+};
+
+// Lane by lane a + b.
+template <typename number, std::size_t count>
+lanes<number, count> operator+(lanes<number, count> a, const lanes<number, count>& b)
+{
+    a += b;
+    return a;
+}
+
+// Lane by lane a - b.
+template <typename number, std::size_t count>
+lanes<number, count> operator-(lanes<number, count> a, const lanes<number, count>& b)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        a.lane[i] -= b.lane[i];
+    return a;
+}
+
+// Lane by lane a * b.
+template <typename number, std::size_t count>
+lanes<number, count> operator*(lanes<number, count> a, const lanes<number, count>& b)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        a.lane[i] *= b.lane[i];
+    return a;
+}
+
+using two_doubles = lanes<double, 2>;
+using four_doubles = lanes<double, 4>;
+using four_floats = lanes<float, 4>;
+using four_counts = lanes<std::int32_t, 4>;
+using eight_wide_counts = lanes<std::int32_t, 8>;
+using eight_counts = lanes<std::uint16_t, 8>;
+
+// Sets to to from, each lane converted to to's lane type; the lane counts agree.
+template <typename number, std::size_t count, typename To>
+void convert(const lanes<number, count>& from, To& to)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        to.lane[i] = static_cast<typename To::lane_type>(from.lane[i]);
+}
+
+#endif
+
+static_assert(sizeof(two_doubles) == 16 && sizeof(four_doubles) == 32);
+static_assert(sizeof(four_floats) == 16 && sizeof(four_counts) == 16);
+static_assert(sizeof(eight_wide_counts) == 32 && sizeof(eight_counts) == 16);
