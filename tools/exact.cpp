@@ -513,15 +513,15 @@ exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t thr
     };
     std::barrier moved(count, next_is_now);
     std::int32_t levels = 0;
-    {
-        std::vector<std::jthread> helpers;
-        for (std::int32_t t = 1; t < count; ++t)
-            helpers.emplace_back([&, t] {
-                run_share(grid, walk, rule, plan, share_of(t, count), met, moved, nullptr, nullptr);
-            });
-        levels =
-            run_share(grid, walk, rule, plan, share_of(0, count), met, moved, on_level, context);
-    }
+    // std::thread joined by hand: libc++ 14, as macOS has had it, has no jthread.
+    std::vector<std::thread> helpers;
+    for (std::int32_t t = 1; t < count; ++t)
+        helpers.emplace_back([&, t] {
+            run_share(grid, walk, rule, plan, share_of(t, count), met, moved, nullptr, nullptr);
+        });
+    levels = run_share(grid, walk, rule, plan, share_of(0, count), met, moved, on_level, context);
+    for (std::thread& helper : helpers)
+        helper.join();
     return final_figures(walk, levels);
 }
 

@@ -111,12 +111,13 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
             tick(shown, work);
         }
     };
-    {
-        std::vector<std::jthread> helpers; // joined at the end of this block
-        for (long t = 1; t < std::min(static_cast<long>(threads), runs); ++t)
-            helpers.emplace_back(take_runs);
-        take_runs();
-    }
+    // std::thread joined by hand: libc++ 14, as macOS has had it, has no jthread.
+    std::vector<std::thread> helpers;
+    for (long t = 1; t < std::min(static_cast<long>(threads), runs); ++t)
+        helpers.emplace_back(take_runs);
+    take_runs();
+    for (std::thread& helper : helpers)
+        helper.join();
     return outcomes;
 }
 
