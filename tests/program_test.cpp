@@ -181,11 +181,13 @@ TEST(study_tool, runs_agree_with_the_exact_probabilities)
 {
     constexpr double runs = 3000;
     const std::pair<std::string, schedule> schedules[] = {
-        {"", problem_schedule}, {"--initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}}};
+        {"--runs 3000", problem_schedule},
+        {"--runs 3000 --initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}}};
     for (const auto& [arguments, plan] : schedules)
         for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
-            const std::string method = rule == move_rule::anneal ? "anneal" : "climb";
-            const auto row = study("--runs 3000 --method " + method + " " + arguments).at(1);
+            const std::string method =
+                rule == move_rule::anneal ? " --method anneal" : " --method climb";
+            const auto row = study(arguments + method).at(1);
             const exact_result exact = exact_search(rule, plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})

@@ -20,11 +20,12 @@ move_rule rule_of(study_method method)
     return method == study_method::climb ? move_rule::climb : move_rule::anneal;
 }
 
-// The probability that n independent uniform draws meet one of m points.
-double chance_of_meeting(std::int64_t m, std::int64_t n)
+// The probability that draws independent uniform draws meet one of the
+// grid's points that a share of the grid holds.
+double chance_of_meeting(double share, std::int64_t draws)
 {
-    const double miss = 1.0 - static_cast<double>(m) / grid_points;
-    return 1.0 - std::pow(miss, static_cast<double>(n));
+    const double miss = 1.0 - share;
+    return 1.0 - std::pow(miss, static_cast<double>(draws));
 }
 
 // Sampling's figures: its draws are uniform, so only how many points are
@@ -35,7 +36,9 @@ exact_result sampling_result(const schedule& plan)
     for (std::int32_t k = 0; k < grid_points; ++k)
         above += grid_objective(k) > success_threshold ? 1 : 0;
     const std::int64_t draws = examined_per_run(plan);
-    return {chance_of_meeting(above, draws), chance_of_meeting(1, draws), {}, 0};
+    const double above_share = static_cast<double>(above) / grid_points;
+    return {
+        chance_of_meeting(above_share, draws), chance_of_meeting(1.0 / grid_points, draws), {}, 0};
 }
 
 void print_basins(const exact_result& result)
