@@ -7,13 +7,25 @@
 #include "landscape.h"
 #include "options.h"
 #include "output.h"
-#include "reliability.h"
+#include "study.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 constexpr int bin_count = 40; // over the range of best objectives met
+
+// The share of outcomes that ended in each basin, indexed like the peaks
+// behind basins (see grid_basins).
+std::vector<double> basin_shares(const std::vector<run_outcome>& outcomes,
+                                 const std::vector<std::int32_t>& basins, std::size_t peak_count)
+{
+    std::vector<double> shares(peak_count);
+    for (const run_outcome& outcome : outcomes)
+        shares[static_cast<std::size_t>(basins[static_cast<std::size_t>(outcome.k)])] +=
+            1.0 / static_cast<double>(outcomes.size());
+    return shares;
+}
 
 void print_shares(const std::vector<run_outcome>& outcomes, std::uint32_t first_seed)
 {
