@@ -9,6 +9,7 @@
 #include "landscape.h"
 #include "objective.h"
 #include "problem.h"
+#include "report.h"
 #include "study.h"
 
 #include <benchmark/benchmark.h>
@@ -23,7 +24,11 @@ using search_function = void (*)(std::FILE*, const grid&, const schedule&, int*,
 
 void library_anneal(std::FILE* out, const grid& g, const schedule& plan, int* bits, float* f)
 {
-    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, g, plan, bits, f);
+    const float start = *f;
+    const search_result found =
+        search_from({move_rule::anneal, nullptr, nullptr, nullptr}, g, plan, bits, f);
+    if (out != nullptr)
+        print_search_report(out, start, found);
 }
 
 // One search from start_point with the program's parameters.

@@ -1,13 +1,13 @@
 // sinc-anneal: maximise a sum of sinc terms over [-2, 2] by simulated
 // annealing, driven from a numbered menu.
 
-#include "anneal.h"
 #include "draws.h"
 #include "encoding.h"
 #include "menu.h"
 #include "objective.h"
 #include "output.h"
 #include "problem.h"
+#include "report.h"
 
 #include <algorithm>
 #include <cstdint>

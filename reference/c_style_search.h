@@ -12,6 +12,6 @@
 // f(x) as the formula reads, in float arguments and double sums.
 double c_objective(float x);
 
-// One search with the same meaning, arguments and printed text as search_to
-// with the anneal rule, unwatched.
+// One search as the program's option 2 runs it, printing the same text to
+// out (nothing when out is null).
 void c_style_anneal(std::FILE* out, const grid& g, const schedule& plan, int* v, float* fo);

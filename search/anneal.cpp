@@ -4,7 +4,6 @@
 #include "encoding.h"
 #include "objective.h"
 
-#include <cinttypes>
 #include <cmath>
 
 namespace {
@@ -95,27 +94,6 @@ void make_move(run_state& run, double temperature)
                            run.variant->context);
 }
 
-// The label "valor de fo" stands before the starting x, not an objective:
-// the program has always printed it so. Nothing when out is null.
-void print_start(std::FILE* out, const run_state& run)
-{
-    if (out != nullptr)
-        std::fprintf(out, "Solucao inicial: fo corrente = %f   valor de fo = %2f \n",
-                     static_cast<double>(*run.current_objective), static_cast<double>(run.best_x));
-}
-
-// The widths of "%2f" and "%3f" are narrower than any number they print,
-// so both print as "%f" does: six decimals. Nothing when out is null.
-void print_report(std::FILE* out, const run_state& run, std::int32_t examined)
-{
-    if (out == nullptr)
-        return;
-    std::fputs("********* Melhor Solucao obtida pelo SA ************** \n", out);
-    std::fprintf(out, "valor de x = %2f \n", static_cast<double>(run.best_x));
-    std::fprintf(out, "funcao objetivo = %3f \n", static_cast<double>(run.best_objective));
-    std::fprintf(out, "Num. de solucoes analisadas = %" PRId32 " \n", examined);
-    std::fputs("****************************************************** \n", out);
-}
 } // namespace
 
 bool accepts_worse(float delta, double temperature)
@@ -130,46 +108,24 @@ void fill_objective_table(const grid& g, double* table)
         table[k] = objective(static_cast<float>(decode_integer(k, g)));
 }
 
-void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
-               std::int32_t* bits, float* current_objective)
+search_result search_from(const search_variant& variant, const grid& g, const schedule& plan,
+                          std::int32_t* bits, float* current_objective)
 {
-    std::int32_t* best_bits = allocate_bits(g.bits); // may end the process, before any output
+    std::int32_t* best_bits = allocate_bits(g.bits); // may end the process
     copy_bits(best_bits, bits, g.bits);
     const std::int32_t k = bits_to_integer(bits, g.bits);
     const auto x = static_cast<float>(decode_integer(k, g));
     run_state run{bits, best_bits, &g, &variant, current_objective, k, 0, *current_objective, x};
     run.f = f_of(run, k);
-    print_start(out, run);
 
-    std::int32_t levels = 0;
-    for (double temperature = plan.initial_temperature; temperature > plan.final_temperature;
-         temperature = plan.cooling * temperature) {
+    const auto levels = static_cast<std::int32_t>(for_each_level(plan, [&](std::int64_t, double t) {
         for (std::int32_t move = 0; move < plan.moves_per_level; ++move)
-            make_move(run, temperature);
-        ++levels;
-    }
-    print_report(out, run, levels * plan.moves_per_level);
+            make_move(run, t);
+        return true;
+    }));
 
     copy_bits(bits, best_bits, g.bits);
     *current_objective = run.best_objective;
     release_bits(best_bits);
+    return {x, run.best_x, run.best_objective, levels * plan.moves_per_level};
 }
-
-// NOLINTBEGIN(bugprone-easily-swappable-parameters): the menu's scalar interface
-void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
-               float* current_objective, double cooling, double initial_temperature,
-               double final_temperature, std::int32_t moves_per_level, float lower, float upper)
-{
-    search_to({move_rule::anneal, nullptr, nullptr, nullptr}, out, {n, full_scale, lower, upper},
-              {cooling, initial_temperature, final_temperature, moves_per_level}, bits,
-              current_objective);
-}
-
-void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
-            double cooling, double initial_temperature, double final_temperature,
-            std::int32_t moves_per_level, float lower, float upper)
-{
-    anneal_to(stdout, n, full_scale, bits, current_objective, cooling, initial_temperature,
-              final_temperature, moves_per_level, lower, upper);
-}
-// NOLINTEND(bugprone-easily-swappable-parameters)

@@ -5,20 +5,9 @@
 // temperature level.
 
 #include "encoding.h"
+#include "schedule.h"
 
 #include <cstdint>
-#include <cstdio>
-
-// --- The schedule ---------------------------------------------------------
-
-// How T falls: levels run while T > final_temperature, T starting at
-// initial_temperature and multiplied by cooling (below 1) after each level.
-struct schedule {
-    double cooling;
-    double initial_temperature;
-    double final_temperature;
-    std::int32_t moves_per_level;
-};
 
 // --- The acceptance rule --------------------------------------------------
 
@@ -60,23 +49,19 @@ struct search_variant {
 // k from 0 to g.full_scale. Lets many searches share one evaluation a point.
 void fill_objective_table(const grid& g, double* table);
 
+// What a search reports: where it started and the best solution it met.
+struct search_result {
+    float start_x;         // x of the starting solution
+    float best_x;          // x of the best solution met
+    float best_objective;  // its objective, narrowed
+    std::int32_t examined; // levels times moves per level
+};
+
 // One run from bits, a vector on g (g.bits of at least 1), following plan.
 // *current_objective must hold f of the start; each move that is taken sets
-// it to f of the new solution, narrowed. Prints the starting line and the
-// report of the best solution to out, or nothing when out is null. On
-// return, bits and *current_objective hold the best solution met (the
-// first met of the highest objective) and its objective. With the climb
-// rule, T only counts the levels.
-void search_to(const search_variant& variant, std::FILE* out, const grid& g, const schedule& plan,
-               std::int32_t* bits, float* current_objective);
-
-// search_to with the anneal rule, unwatched, for a vector of n bits decoded
-// with full_scale, lower and upper.
-void anneal_to(std::FILE* out, std::int32_t n, std::int32_t full_scale, std::int32_t* bits,
-               float* current_objective, double cooling, double initial_temperature,
-               double final_temperature, std::int32_t moves_per_level, float lower, float upper);
-
-// anneal_to on standard output: option 2 of the menu.
-void anneal(std::int32_t n, std::int32_t full_scale, std::int32_t* bits, float* current_objective,
-            double cooling, double initial_temperature, double final_temperature,
-            std::int32_t moves_per_level, float lower, float upper);
+// it to f of the new solution, narrowed. On return, bits and
+// *current_objective hold the best solution met (the first met of the
+// highest objective) and its objective, which the result repeats. With the
+// climb rule, T only counts the levels. Prints nothing.
+search_result search_from(const search_variant& variant, const grid& g, const schedule& plan,
+                          std::int32_t* bits, float* current_objective);

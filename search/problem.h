@@ -3,8 +3,8 @@
 // The program holds each value as a float; the schedule's are widened to
 // double when they are passed to the search.
 
-#include "anneal.h"
 #include "encoding.h"
+#include "schedule.h"
 
 #include <cstdint>
 

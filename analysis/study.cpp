@@ -55,13 +55,9 @@ std::int64_t examined_per_run(const schedule& plan)
 {
     if (plan.moves_per_level < 1)
         return 0;
-    std::int64_t examined = 0;
-    for (double t = plan.initial_temperature; t > plan.final_temperature; t = plan.cooling * t) {
-        examined += plan.moves_per_level;
-        if (examined > most_examined)
-            return -1;
-    }
-    return examined;
+    const std::int64_t levels = level_count(plan, most_examined / plan.moves_per_level);
+    const std::int64_t examined = levels * plan.moves_per_level;
+    return examined > most_examined ? -1 : examined;
 }
 
 std::vector<schedule> sweep_schedules(double initial_temperature)
@@ -91,8 +87,8 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
         return best_of_samples(setup, {start, current}, examined_per_run(setup.plan));
     const move_rule rule =
         setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
-    search_to({rule, setup.watch, setup.context, setup.objective_table}, nullptr, problem_grid,
-              setup.plan, bits, &current);
+    search_from({rule, setup.watch, setup.context, setup.objective_table}, problem_grid, setup.plan,
+                bits, &current);
     return {bits_to_integer(bits, problem_grid.bits), current};
 }
 

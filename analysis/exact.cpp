@@ -482,8 +482,7 @@ std::int32_t run_share(const exact_grid& grid, exact_walk& walk, move_rule rule,
                        const schedule& plan, share mine, std::barrier<>& met, Meeting& moved,
                        void (*on_level)(const exact_level& level, void* context), void* context)
 {
-    std::int32_t level = 0;
-    for (double T = plan.initial_temperature; T > plan.final_temperature; T = plan.cooling * T) {
+    return static_cast<std::int32_t>(for_each_level(plan, [&](std::int64_t level, double T) {
         if (rule == move_rule::anneal || level == 0)
             set_acceptance(grid, walk, rule, T, mine, met);
         for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
@@ -491,12 +490,11 @@ std::int32_t run_share(const exact_grid& grid, exact_walk& walk, move_rule rule,
             moved.arrive_and_wait();
         }
         if (mine.first == 0 && on_level != nullptr)
-            on_level(level_report(grid, walk, level, T), context);
+            on_level(level_report(grid, walk, static_cast<std::int32_t>(level), T), context);
         // The report reads now, which the next move leaves alone until all meet.
         met.arrive_and_wait();
-        ++level;
-    }
-    return level;
+        return true;
+    }));
 }
 } // namespace
 
