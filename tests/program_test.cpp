@@ -188,7 +188,8 @@ TEST(study_tool, runs_agree_with_the_exact_probabilities)
             const std::string method =
                 rule == move_rule::anneal ? " --method anneal" : " --method climb";
             const auto row = study(arguments + method).at(1);
-            const exact_result exact = exact_search(rule, plan, 2, nullptr, nullptr);
+            const exact_result exact =
+                exact_search(rule, coding::binary, plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
                 EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))

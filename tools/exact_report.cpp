@@ -65,20 +65,22 @@ void print_trace_row(const exact_level& level, void* context)
                 boltzmann_distance(level.current, level.objective, level.temperature));
 }
 
-// The sum of p over each bin of map_bin grid points.
-std::vector<double> binned(const double* p)
+// The sum of p, by state, over each bin of map_bin grid points.
+std::vector<double> binned(const double* p, coding code)
 {
     std::vector<double> bins(grid_points / map_bin);
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        bins[static_cast<std::size_t>(k / map_bin)] += p[k];
+    for (std::int32_t state = 0; state < grid_points; ++state)
+        bins[static_cast<std::size_t>(point_of(code, state) / map_bin)] += p[state];
     return bins;
 }
 
-void print_map_rows(const exact_level& level, void* /*context*/)
+// context: the coding of the chain's states.
+void print_map_rows(const exact_level& level, void* context)
 {
-    const std::vector<double> current = binned(level.current);
+    const coding code = *static_cast<const coding*>(context);
+    const std::vector<double> current = binned(level.current, code);
     const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data());
+        binned(boltzmann_distribution(level.objective, level.temperature).data(), code);
     for (std::size_t bin = 0; bin < current.size(); ++bin) {
         const auto middle = static_cast<std::int32_t>(bin) * map_bin + map_bin / 2;
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,
@@ -93,7 +95,7 @@ void print_exact_table(const study_options& o)
     const bool sampling = o.method == study_method::sample;
     const exact_result result =
         sampling ? sampling_result(o.plan)
-                 : exact_search(rule_of(o.method), o.plan, threads_of(o), nullptr, nullptr);
+                 : exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), nullptr, nullptr);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
                 o.plan.cooling, o.plan.initial_temperature, o.plan.final_temperature,
                 o.plan.moves_per_level, static_cast<long long>(examined_per_run(o.plan)),
@@ -105,12 +107,13 @@ void print_exact_table(const study_options& o)
 void print_exact_trace(const study_options& o)
 {
     std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\tat_maximum\ttv_boltzmann");
-    trace_context trace{o.plan.moves_per_level, grid_basins(grid_peaks())};
-    exact_search(rule_of(o.method), o.plan, threads_of(o), print_trace_row, &trace);
+    trace_context trace{o.plan.moves_per_level, by_state(o.code, grid_basins(grid_peaks()))};
+    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_trace_row, &trace);
 }
 
 void print_exact_map(const study_options& o)
 {
     std::puts("level\ttemperature\tx\tcurrent\tboltzmann");
-    exact_search(rule_of(o.method), o.plan, threads_of(o), print_map_rows, nullptr);
+    coding code = o.code;
+    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_map_rows, &code);
 }

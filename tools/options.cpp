@@ -80,6 +80,20 @@ void add_runs_seed_and_threads(CLI::App& app, long& runs, std::uint32_t& seed, u
         ->capture_default_str();
 }
 
+// Binds --coding to *code, by name.
+void add_coding_option(CLI::App& app, coding* code)
+{
+    app.add_option_function<std::string>(
+           "--coding",
+           [code](const std::string& name) {
+               *code = name == coding_names[1] ? coding::gray : coding::binary;
+           },
+           "how the 17 bits stand for a grid point: plain binary, the program's code, or the "
+           "reflected Gray code, in which neighbouring points differ in one bit")
+        ->check(CLI::IsMember({coding_names[0], coding_names[1]}))
+        ->default_str(coding_names[0]);
+}
+
 // A schedule the runs can carry out: one that ends, and examines at least
 // one and at most most_examined solutions a run.
 void check_schedule(const char* tool, const schedule& plan)
@@ -100,6 +114,8 @@ void check_study(const char* tool, const study_options& o)
 {
     if (o.trace && (o.sweep || o.method == study_method::sample))
         fail(tool, "--trace follows one search: not with --sweep or --method sample");
+    if (o.every_move && (!o.trace || o.exact))
+        fail(tool, "--every-move goes with --trace, without --exact");
     if (o.exact && o.sweep)
         fail(tool, "--exact works out one schedule: not with --sweep");
     if (o.map && (!o.exact || o.trace || o.method == study_method::sample))
@@ -126,17 +142,24 @@ reliability_options parse_reliability_options(int argc, char** argv)
                  "sinc-reliability");
     reliability_options o;
     add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
+    add_coding_option(app, &o.code);
     parse_or_exit(app, argc, argv);
     return o;
 }
 
-void parse_landscape_options(int argc, char** argv)
+landscape_options parse_landscape_options(int argc, char** argv)
 {
     CLI::App app("Prints the objective over the grid, for plotting: \"x f\" for every 16th\n"
                  "grid point and the last, then, after two blank lines, \"x f k\" for each\n"
                  "local maximum, highest first.",
                  "sinc-landscape");
+    landscape_options o;
+    app.add_flag("--one-flip-peaks", o.one_flip_peaks,
+                 "instead: for binary, then Gray code, how many grid points no single flip "
+                 "improves, and \"x f k\" for each, highest first; the blocks two blank lines "
+                 "apart");
     parse_or_exit(app, argc, argv);
+    return o;
 }
 
 study_options parse_study_options(int argc, char** argv)
@@ -160,6 +183,7 @@ study_options parse_study_options(int argc, char** argv)
     add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
     app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
     add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
+    add_coding_option(app, &o.code);
     const std::tuple<const char*, bool*, const char*> flags[] = {
         {"--sweep", &o.sweep,
          "every method on a grid of cooling factors, final temperatures and moves per level "
@@ -167,6 +191,10 @@ study_options parse_study_options(int argc, char** argv)
         {"--trace", &o.trace,
          "one run, level by level: T, the current and best solutions, and the share of worse "
          "moves taken"},
+        {"--every-move", &o.every_move,
+         "with --trace: a row per move: the level, T, the bit flipped, x before and after the "
+         "flip, delta, exp(delta / T) and the draw when there is one, whether the move was "
+         "taken, and the best so far"},
         {"--exact", &o.exact,
          "the probabilities themselves instead of runs: the distribution of the search carried "
          "move by move; with --trace, level by level"},
