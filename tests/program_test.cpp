@@ -1,6 +1,7 @@
 // The built programs run as a user's pipe would: whole dialogues through
 // sinc-anneal, and sinc-study against facts that do not come from its code.
 
+#include "coding.h"
 #include "exact.h"
 #include "landscape.h"
 #include "objective.h"
@@ -176,10 +177,13 @@ TEST(study_tool, sampling_follows_its_formula)
 // Two independent computations of one fact: the shares of 3000 seeded runs
 // that end above 1.5 and on the best point lie within 4 standard errors of
 // the exact probabilities, for annealing and climbing, on the program's
-// schedule and on a short cold one.
-TEST(study_tool, runs_agree_with_the_exact_probabilities)
+// schedule and on a short cold one, with the bits read in either code.
+class runs_in_a_code : public testing::TestWithParam<coding> {};
+
+TEST_P(runs_in_a_code, agree_with_the_exact_probabilities)
 {
     constexpr double runs = 3000;
+    const std::string code = std::string(" --coding ") + coding_names[static_cast<int>(GetParam())];
     const std::pair<std::string, schedule> schedules[] = {
         {"--runs 3000", problem_schedule},
         {"--runs 3000 --initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}}};
@@ -187,31 +191,56 @@ TEST(study_tool, runs_agree_with_the_exact_probabilities)
         for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
             const std::string method =
                 rule == move_rule::anneal ? " --method anneal" : " --method climb";
-            const auto row = study(arguments + method).at(1);
-            const exact_result exact =
-                exact_search(rule, coding::binary, plan, 2, nullptr, nullptr);
+            const auto row = study(arguments + method + code).at(1);
+            const exact_result exact = exact_search(rule, GetParam(), plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
                 EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))
-                    << method << " " << arguments << " column " << column;
+                    << method << code << " " << arguments << " column " << column;
         }
 }
 
-// The same command prints the same figures, on one thread or more. A trace
-// follows the schedule, T = 100 * 0.97^(level - 1), and ends on the best
-// objective of its run.
-TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
+INSTANTIATE_TEST_SUITE_P(study_tool, runs_in_a_code, testing::Values(coding::binary, coding::gray),
+                         [](const testing::TestParamInfo<coding>& code) {
+                             return std::string(coding_names[static_cast<int>(code.param)]);
+                         });
+
+// The trace of every move agrees with the level trace of the same seed: the
+// same current and best at the end of each level. Each move starts where the
+// last one left the search, flips the bit it names in the vector that
+// stands for x_before in its code, and is taken when it improves or when
+// exp(delta / T) is above its draw.
+TEST(study_tool, the_trace_of_every_move_agrees_with_the_level_trace)
 {
-    const auto sweep = study("--sweep --runs 3 --seed 7 --threads 1");
-    EXPECT_EQ(sweep.size(), 1u + 3 * 36);
-    EXPECT_EQ(study("--sweep --runs 3 --seed 7 --threads 2"), sweep);
-    const std::string reliability = tools + "/sinc-reliability --runs 50 --threads ";
-    EXPECT_EQ(run_command(reliability + "1", "").output, run_command(reliability + "3", "").output);
-    const auto trace = study("--trace --seed 5");
-    ASSERT_EQ(trace.size(), 1u + 227);
-    for (std::size_t level = 1; level < trace.size(); level += 45)
-        EXPECT_NEAR(std::stod(trace[level][2]), 100 * std::pow(0.97f, level - 1), 1e-3);
-    EXPECT_EQ(trace.back()[6], study("--runs 1 --seed 5").at(1).at(9));
+    const auto state = [](coding code, const std::string& x) {
+        return state_of(
+            code, static_cast<std::int32_t>(std::lround((std::stod(x) + 2) * full_scale / 4)));
+    };
+    for (const coding code : {coding::binary, coding::gray}) {
+        const std::string arguments =
+            std::string("--trace --seed 5 --coding ") + coding_names[static_cast<int>(code)];
+        const auto levels = study(arguments);
+        const auto moves = study(arguments + " --every-move");
+        ASSERT_EQ(moves.size(), 1u + 1816);
+        std::string now = moves[1].at(4);
+        for (std::size_t i = 1; i < moves.size(); ++i) {
+            const std::vector<std::string>& move = moves[i];
+            ASSERT_EQ(move.at(4), now) << i;
+            const bool taken = move.at(9) == "yes";
+            const bool improves = std::stod(move[6]) > 0;
+            ASSERT_EQ(taken, improves || std::stod(move[7]) > std::stod(move[8])) << i;
+            ASSERT_EQ(move[8] == "-", improves) << i;
+            ASSERT_EQ(state(code, move[4]) ^ state(code, move[5]), 1 << (16 - std::stoi(move[3])));
+            now = taken ? move[5] : move[4];
+            if (i % 8 == 0) {
+                const std::vector<std::string>& level = levels.at(i / 8);
+                ASSERT_EQ(level.at(1), move[1]);
+                EXPECT_EQ((std::vector{level[3], level[5], level[6]}),
+                          (std::vector{now, move[10], move[11]}))
+                    << i;
+            }
+        }
+    }
 }
 
 // Seeded runs print exactly the files kept in tests/golden, whatever the

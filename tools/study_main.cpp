@@ -95,7 +95,7 @@ void show_move(const move_report& move, void* context)
                 count.moves + 1, move.temperature, move.bit, x_of(count, move.from_k),
                 x_of(count, move.to_k), static_cast<double>(move.delta));
     ++count.moves;
-    if (move.delta < 0) // the bar the draw must stay below, as the search forms it
+    if (move.delta <= 0) // the bar the draw must stay below, as the search forms it
         std::printf("%.6g\t", std::exp(move.delta / move.temperature));
     else
         std::fputs("-\t", stdout);
