@@ -178,9 +178,9 @@ TEST(study_tool, sampling_follows_its_formula)
 // that end above 1.5 and on the best point lie within 4 standard errors of
 // the exact probabilities, for annealing and climbing, on the program's
 // schedule and on a short cold one, with the bits read in either code.
-class runs_in_a_code : public testing::TestWithParam<coding> {};
+class runs_agree_with_the_exact_probabilities : public testing::TestWithParam<coding> {};
 
-TEST_P(runs_in_a_code, agree_with_the_exact_probabilities)
+TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
 {
     constexpr double runs = 3000;
     const std::string code = std::string(" --coding ") + coding_names[static_cast<int>(GetParam())];
@@ -200,7 +200,8 @@ TEST_P(runs_in_a_code, agree_with_the_exact_probabilities)
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(study_tool, runs_in_a_code, testing::Values(coding::binary, coding::gray),
+INSTANTIATE_TEST_SUITE_P(study_tool, runs_agree_with_the_exact_probabilities,
+                         testing::Values(coding::binary, coding::gray),
                          [](const testing::TestParamInfo<coding>& code) {
                              return std::string(coding_names[static_cast<int>(code.param)]);
                          });
