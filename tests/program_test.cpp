@@ -178,6 +178,12 @@ TEST(study_tool, sampling_follows_its_formula)
 // that end above 1.5 and on the best point lie within 4 standard errors of
 // the exact probabilities, for annealing and climbing, on the program's
 // schedule and on a short cold one, with the bits read in either code.
+// How a code shows in the name of a test.
+void PrintTo(coding code, std::ostream* out)
+{
+    *out << coding_names[static_cast<int>(code)];
+}
+
 class runs_agree_with_the_exact_probabilities : public testing::TestWithParam<coding> {};
 
 TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
