@@ -196,13 +196,13 @@ TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
     for (const auto& [arguments, plan] : schedules)
         for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
             const std::string method =
-                rule == move_rule::anneal ? " --method anneal" : " --method climb";
-            const auto row = study(arguments + method + code).at(1);
+                (rule == move_rule::anneal ? " --method anneal" : " --method climb") + code;
+            const auto row = study(arguments + method).at(1);
             const exact_result exact = exact_search(rule, GetParam(), plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
                 EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))
-                    << method << code << " " << arguments << " column " << column;
+                    << method << " " << arguments << " column " << column;
         }
 }
 
