@@ -288,11 +288,15 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
                                         "study --sweep --trace",
                                         "study x",
                                         "study --threads 0",
+                                        "study --coding octal",
+                                        "study --every-move",
+                                        "study --trace --exact --every-move",
                                         "reliability --threads x",
                                         "reliability 1e3",
                                         "reliability --runs 4294967297",
                                         "reliability --runs 10abc",
                                         "reliability --runs 0",
+                                        "reliability --coding Gray",
                                         "landscape --bogus",
                                         "landscape x"}) {
         const program_run run = run_command((tools + "/sinc-").append(arguments), "");
