@@ -155,9 +155,9 @@ landscape_options parse_landscape_options(int argc, char** argv)
                  "sinc-landscape");
     landscape_options o;
     app.add_flag("--one-flip-peaks", o.one_flip_peaks,
-                 "instead: for binary, then Gray code, how many grid points no single flip "
-                 "improves, and \"x f k\" for each, highest first; the blocks two blank lines "
-                 "apart");
+                 "instead: the one-flip peaks, the grid points from which no single flip leads "
+                 "to a higher f, in binary then in Gray code: their count and \"x f k\" for "
+                 "each, highest first; the blocks two blank lines apart");
     parse_or_exit(app, argc, argv);
     return o;
 }
