@@ -23,7 +23,7 @@ plot data using (column("examined")):(column("above_1_5")) with lines lw 2 lc rg
           title "has been above 1.5", \
      data using (column("examined")):(column("in_top_basin")) with lines lw 2 lc rgb "#1f77b4" \
           title "is in the top peak's basin", \
-     data using (column("examined")):(column("at_maximum")) with lines lw 2 lc rgb "#2ca02c" \
+     data using (column("examined")):(column("reached_best")) with lines lw 2 lc rgb "#2ca02c" \
           title "has met the best point", \
      data using (column("examined")):(column("tv_boltzmann")) axes x1y2 with lines dt 2 lw 2 \
           lc rgb "#555555" title "distance to Boltzmann (right axis)"

@@ -21,7 +21,7 @@ plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("
      lc rgb colour(i) title word(styles, i)
 set yrange [0:0.5]
 set ylabel "share of runs that end on the grid's best point"
-plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("at_maximum"))) \
+plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("reached_best"))) \
      with points pt shape(i) ps 0.9 \
      lc rgb colour(i) title word(styles, i)
 unset multiplot
