@@ -69,7 +69,8 @@ TEST(dialogue, golden_files)
 // Two random solutions in a row differ, and their x and f are those of their
 // bits. Option 2 searches from the current one, and a second search
 // continues from the best of the first; each examines 227 levels of 8 moves.
-// The source is seeded from the clock: a start a second later draws anew.
+// The source is seeded from the clock in whole seconds: a start a second
+// later draws anew, and two starts within one second draw alike.
 TEST(dialogue, random_solutions_and_searches_from_them)
 {
     const std::string output = dialogue("1\n1\n2\n2\n0\n");
@@ -95,8 +96,13 @@ TEST(dialogue, random_solutions_and_searches_from_them)
     EXPECT_EQ(std::regex_replace(rest, search_report, ""), menu + menu + menu + menu + menu);
     for (const std::time_t now = std::time(nullptr); std::time(nullptr) == now;)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const std::time_t second = std::time(nullptr);
     const std::string later = dialogue("1\n0\n");
+    const std::string again = dialogue("1\n0\n");
     EXPECT_NE(matches(later, random_report).at(0).str(1), solutions[0].str(1));
+    if (std::time(nullptr) == second) // two starts within one second draw alike
+        EXPECT_EQ(matches(again, random_report).at(0).str(1),
+                  matches(later, random_report).at(0).str(1));
 }
 
 // Every objective a search prints is f of the x printed beside it, to the
