@@ -232,14 +232,14 @@ study_options parse_study_options(int argc, char** argv)
     const std::tuple<const char*, bool*, const char*> flags[] = {
         {"--sweep", &o.sweep,
          "every method, or the one --method names, on\n"
-         "36 schedules of its own (cooling, final T\n"
-         "and moves); --initial, --runs and --seed apply"},
+         "36 schedules of its own; takes --initial\n"
+         "(above 1), --runs and --seed"},
         {"--trace", &o.trace,
-         "one run, level by level: T, the current and\n"
-         "best solutions, and the share of worse moves\ntaken"},
+         "one run from --seed, level by level: T, the\n"
+         "current and best solutions, and the share of\nworse moves taken"},
         {"--exact", &o.exact,
-         "the probabilities themselves instead of runs:\n"
-         "the search's distribution carried move by\nmove; with --trace, level by level"},
+         "the probabilities themselves instead of runs\n"
+         "(so no --runs or --seed), carried move by\nmove; with --trace, level by level"},
         {"--map", &o.map,
          "with --exact: the probability of the current\n"
          "solution over x at every level, beside the\nBoltzmann distribution at its T"}};
