@@ -309,13 +309,14 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
         EXPECT_EQ(run.errors, "sinc-" + tool + ": " + message + "\n") << arguments;
     }
     for (const std::string tool : {"study", "reliability", "landscape"}) {
-        const program_run help = run_command(tools + "/sinc-" + tool + " --help", "");
+        const std::string command = (tools + "/sinc-").append(tool);
+        const program_run help = run_command(command + " --help", "");
         EXPECT_EQ(help.status, 0);
         EXPECT_NE(help.output.find("--version"), std::string::npos) << tool;
         std::istringstream lines(help.output);
         for (std::string line; std::getline(lines, line);)
             EXPECT_LE(line.size(), 80u) << tool << ": " << line;
-        const program_run version = run_command(tools + "/sinc-" + tool + " --version", "");
+        const program_run version = run_command(command + " --version", "");
         EXPECT_EQ(version.status, 0);
         EXPECT_EQ(version.output, "sinc-" + tool + " " VERSION "\n");
     }

@@ -84,7 +84,7 @@ CLI::Validator one_of(const std::vector<std::string>& names)
 // validator refused, or a value missing after the last option.
 std::string message_of(const CLI::ParseError& error)
 {
-    const std::string text = error.what();
+    std::string text = error.what();
     const std::size_t colon = text.find(": ");
     if (colon == std::string::npos || !text.starts_with("--"))
         return text;

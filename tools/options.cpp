@@ -84,13 +84,15 @@ void add_float_option(CLI::App& app, const char* name, double* value, double low
         ->default_str(shown(*value));
 }
 
-// Binds --runs, --seed and --threads, each with its default shown.
-void add_runs_seed_and_threads(CLI::App& app, long& runs, std::uint32_t& seed, unsigned& threads)
+// Binds o's runs, seed and threads to --runs, --seed and --threads, each
+// with its default shown.
+template <typename Options>
+void add_runs_seed_and_threads(CLI::App& app, Options& o)
 {
-    add_whole_number(app, "--runs", &runs, 1, most_runs, "how many runs, 1 to 1000000");
-    add_whole_number(app, "--seed", &seed, 0, std::numeric_limits<std::uint32_t>::max(),
-                     "the first run's seed; run i has seed S + i");
-    add_whole_number(app, "--threads", &threads, 1, most_threads,
+    add_whole_number(app, "--runs", &o.runs, 1, most_runs, "how many runs, 1 to 1000000");
+    add_whole_number(app, "--seed", &o.seed, 0, std::numeric_limits<std::uint32_t>::max(),
+                     "the first run's seed S; run i has seed S + i");
+    add_whole_number(app, "--threads", &o.threads, 1, most_threads,
                      "runs side by side, 1 to 256 (default:\n"
                      "one a core); the output is the same for\nany count");
 }
@@ -160,14 +162,48 @@ void check_study(const CLI::App& app, const study_options& o)
         refuse(tool, "--trace", "--threads", "a trace follows one search");
     if (o.exact && sampling && app.count("--threads") > 0)
         refuse(tool, "--exact --method sample", "--threads", "its figures are a formula");
-    if (o.exact && !sampling && examined_per_run(o.plan) > most_exact_moves)
-        fail(tool, "--exact takes at most 50000 moves, about 3 minutes of work on two cores, "
-                   "not " +
-                       std::to_string(examined_per_run(o.plan)));
+    const std::int64_t moves = examined_per_run(o.plan);
+    if (o.exact && !sampling && moves > most_exact_moves)
+        fail(tool, "--exact takes at most 50000 moves, about 3 minutes of work on two cores, not " +
+                       std::to_string(moves));
     if (o.sweep)
         check_sweep(tool, o);
     else
         check_schedule(tool, o.plan);
+}
+
+// Binds the schedule's options to plan, its values their defaults.
+void add_schedule_options(CLI::App& app, schedule& plan)
+{
+    add_float_option(app, "--cooling", &plan.cooling, 0, 1,
+                     "T is multiplied by it after each level,\n0 < X < 1");
+    const double none = std::numeric_limits<double>::infinity();
+    add_float_option(app, "--initial", &plan.initial_temperature, -none, none,
+                     "the first level's temperature");
+    add_float_option(app, "--final", &plan.final_temperature, -none, none,
+                     "levels run while T is above it");
+    add_whole_number(app, "--moves", &plan.moves_per_level, 1, most_examined, "moves per level");
+}
+
+// Binds sinc-study's modes, each a flag, to o.
+void add_modes(CLI::App& app, study_options& o)
+{
+    const std::tuple<const char*, bool*, const char*> flags[] = {
+        {"--sweep", &o.sweep,
+         "every method, or the one --method names, on\n"
+         "36 schedules of its own; takes --initial\n"
+         "(above 1), --runs and --seed"},
+        {"--trace", &o.trace,
+         "one run from --seed, level by level: T, the\n"
+         "current and best solutions, and the share of\nworse moves taken"},
+        {"--exact", &o.exact,
+         "the probabilities themselves instead of runs\n"
+         "(so no --runs or --seed), carried move by\nmove; with --trace, level by level"},
+        {"--map", &o.map,
+         "with --exact: the probability of the current\n"
+         "solution over x at every level, beside the\nBoltzmann distribution at its T"}};
+    for (const auto& [name, flag, description] : flags)
+        app.add_flag(name, *flag, description);
 }
 } // namespace
 
@@ -186,7 +222,7 @@ reliability_options parse_reliability_options(int argc, char** argv)
                  "sinc-reliability");
     set_up(app);
     reliability_options o;
-    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
+    add_runs_seed_and_threads(app, o);
     parse_or_exit(app, argc, argv);
     return o;
 }
@@ -220,31 +256,9 @@ study_options parse_study_options(int argc, char** argv)
         ->check(one_of({std::begin(method_names), std::end(method_names)}))
         ->type_name("NAME")
         ->capture_default_str();
-    add_float_option(app, "--cooling", &o.plan.cooling, 0, 1,
-                     "T is multiplied by it after each level,\n0 < X < 1");
-    const double none = std::numeric_limits<double>::infinity();
-    add_float_option(app, "--initial", &o.plan.initial_temperature, -none, none,
-                     "the first level's temperature");
-    add_float_option(app, "--final", &o.plan.final_temperature, -none, none,
-                     "levels run while T is above it");
-    add_whole_number(app, "--moves", &o.plan.moves_per_level, 1, most_examined, "moves per level");
-    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
-    const std::tuple<const char*, bool*, const char*> flags[] = {
-        {"--sweep", &o.sweep,
-         "every method, or the one --method names, on\n"
-         "36 schedules of its own; takes --initial\n"
-         "(above 1), --runs and --seed"},
-        {"--trace", &o.trace,
-         "one run from --seed, level by level: T, the\n"
-         "current and best solutions, and the share of\nworse moves taken"},
-        {"--exact", &o.exact,
-         "the probabilities themselves instead of runs\n"
-         "(so no --runs or --seed), carried move by\nmove; with --trace, level by level"},
-        {"--map", &o.map,
-         "with --exact: the probability of the current\n"
-         "solution over x at every level, beside the\nBoltzmann distribution at its T"}};
-    for (const auto& [name, flag, description] : flags)
-        app.add_flag(name, *flag, description);
+    add_schedule_options(app, o.plan);
+    add_runs_seed_and_threads(app, o);
+    add_modes(app, o);
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
