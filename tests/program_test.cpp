@@ -100,9 +100,10 @@ TEST(dialogue, random_solutions_and_searches_from_them)
     const std::string later = dialogue("1\n0\n");
     const std::string again = dialogue("1\n0\n");
     EXPECT_NE(matches(later, random_report).at(0).str(1), solutions[0].str(1));
-    if (std::time(nullptr) == second) // two starts within one second draw alike
+    if (std::time(nullptr) == second) { // two starts within one second draw alike
         EXPECT_EQ(matches(again, random_report).at(0).str(1),
                   matches(later, random_report).at(0).str(1));
+    }
 }
 
 // Every objective a search prints is f of the x printed beside it, to the
