@@ -257,6 +257,7 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
         {"study --runs --exact", "--runs needs a value"},
         {"study --cooling ''", "--cooling needs a value"},
         {"study --runs 5 --runs 6", "--runs is given more than once"},
+        {"study --sweep=0", "--sweep takes no value"},
         {"study --runs abc", "--runs must be a whole number, not abc"},
         {"study --runs 1e3", "--runs must be a whole number, not 1e3"},
         {"study --runs 0x10", "--runs must be a whole number, not 0x10"},

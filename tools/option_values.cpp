@@ -80,11 +80,17 @@ CLI::Validator one_of(const std::vector<std::string>& names)
     return {check, "", "name"};
 }
 
-// The library's errors about one option read "NAME: what": a value that a
-// validator refused, or a value missing after the last option.
+// The library's errors about one option read "NAME: what", for a value that
+// a validator refused or a value missing after the last option, or "NAME
+// was given a disallowed flag override", for a value given to a flag.
 std::string message_of(const CLI::ParseError& error)
 {
     std::string text = error.what();
+    if (error.get_name() == "ArgumentMismatch" && text.ends_with(" flag override")) {
+        std::string flag = text.substr(0, text.find(' ')); // "NAME was given ..."
+        flag.erase(0, flag.find_first_not_of('-'));
+        return "--" + flag + " takes no value";
+    }
     const std::size_t colon = text.find(": ");
     if (colon == std::string::npos || !text.starts_with("--"))
         return text;

@@ -24,6 +24,6 @@ CLI::Validator float_number(double low, double high);
 CLI::Validator one_of(const std::vector<std::string>& names);
 
 // Returns what error means, for "tool: MESSAGE": "NAME needs a value",
-// "NAME must be ..., not VALUE" from the validators above, or the
-// library's own words for anything else.
+// "NAME takes no value" (a flag), "NAME must be ..., not VALUE" from the
+// validators above, or the library's own words for anything else.
 std::string message_of(const CLI::ParseError& error);

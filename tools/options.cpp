@@ -32,6 +32,7 @@ void set_up(CLI::App& app)
     app.get_formatter()->column_width(help_column);
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.option_defaults()->disable_flag_override(); // a flag takes no value
 }
 
 // Parses the command line into what app's options are bound to. Help,

@@ -13,6 +13,7 @@ set ylabel "share of searches (log scale)"
 set logscale y
 stats data using ($3 > 0 ? $3 : NaN) nooutput # the share of the emptiest bin with a search
 set yrange [STATS_min / 2:1.5]
+set format y "%g"
 set xrange [*:best + 0.001]
 set xtics 0.002 format "%.3f"
 set grid
