@@ -54,7 +54,7 @@ struct run_setup {
 };
 
 struct run_outcome {
-    std::int32_t k;       // the grid point the run ended on
+    std::int32_t k;       // the best grid point the run reached, as it reports it
     float best_objective; // the best objective it met, as it reports it
 };
 
@@ -75,7 +75,7 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
 // maximum's peak reaches it.
 inline constexpr float success_threshold = 1.5f;
 
-// The shares of runs that succeeded and that ended on the grid's best
+// The shares of runs that succeeded and that reached the grid's best
 // point, and their mean best objective.
 struct run_summary {
     double above_threshold;

@@ -44,7 +44,7 @@ exact_result sampling_result(const schedule& plan)
 void print_basins(const exact_result& result)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
-    std::printf("# the last solution in the basin of each local maximum:\n");
+    std::printf("# probability that the walk ends in the basin of each local maximum:\n");
     for (std::size_t j = 0; j < result.basins.size(); ++j)
         std::printf("#   x = %9.6f  f = %.6f  %.9f\n", static_cast<double>(peaks[j].x),
                     static_cast<double>(peaks[j].value), result.basins[j]);
@@ -91,7 +91,7 @@ void print_map_rows(const exact_level& level, void* context)
 
 void print_exact_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum");
+    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
     const bool sampling = o.method == study_method::sample;
     const exact_result result =
         sampling ? sampling_result(o.plan)
@@ -106,7 +106,7 @@ void print_exact_table(const study_options& o)
 
 void print_exact_trace(const study_options& o)
 {
-    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\tat_maximum\ttv_boltzmann");
+    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\treached_best\ttv_boltzmann");
     trace_context trace{o.plan.moves_per_level, by_state(o.code, grid_basins(grid_peaks()))};
     exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_trace_row, &trace);
 }

@@ -1,12 +1,18 @@
 #pragma once
-// The tools' command lines.
+// The tools' command lines. Each parser below, for --help or --version,
+// prints on standard output and exits 0 (1 when that output is lost); for
+// bad input it prints one line on standard error, "tool: what is wrong",
+// and exits 2. Every option given is either used or refused.
 
 #include "study.h"
 
 #include <cstdint>
 
-// Returns the threads the machine runs at once, at least 1: how many runs
-// the tools make side by side unless told.
+// The most runs the tools make side by side.
+inline constexpr unsigned most_threads = 256;
+
+// Returns the threads the machine runs at once, from 1 to most_threads: how
+// many runs the tools make side by side unless told.
 unsigned all_cores();
 
 // What sinc-study is asked to do: the default is 1000 runs of the
@@ -17,6 +23,7 @@ struct study_options {
     long runs = 1000;
     std::uint32_t seed = 1;
     bool sweep = false;
+    bool every_method = false; // with sweep: all three methods, not only method
     bool trace = false;
     bool every_move = false; // with trace: a row per move, not per level
     bool exact = false;      // probabilities worked out, not runs counted
@@ -39,12 +46,12 @@ struct landscape_options {
     bool one_flip_peaks = false;
 };
 
-// Returns sinc-reliability's options, as parse_study_options does.
+// Returns sinc-reliability's options.
 reliability_options parse_reliability_options(int argc, char** argv);
 
-// Returns sinc-landscape's options, as parse_study_options does.
+// Returns sinc-landscape's options: --one-flip-peaks, besides --help and
+// --version.
 landscape_options parse_landscape_options(int argc, char** argv);
 
-// Returns sinc-study's options; for --help prints the usage and exits 0,
-// for bad input prints one line on standard error and exits 2.
+// Returns sinc-study's options.
 study_options parse_study_options(int argc, char** argv);
