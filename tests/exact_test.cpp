@@ -1,7 +1,11 @@
-// The exact engine: it keeps every probability, whatever the thread count,
-// and at a fixed temperature it settles on the Boltzmann distribution.
+// The exact engine: it gives the distributions of the plain chain, counts
+// the draws that take a move as a count of every draw would, keeps every
+// probability whatever the thread count, and at a fixed temperature settles
+// on the Boltzmann distribution.
 
 #include "exact.h"
+#include "plain_chain.h"
+#include "study.h"
 
 #include <gtest/gtest.h>
 
@@ -50,4 +54,64 @@ TEST(exact_search, settles_on_the_boltzmann_distribution_at_a_fixed_temperature)
     exact_search(move_rule::anneal, plan, 2, record, &seen);
     // Not 0: the draws take a worse move with probability ceil(10000 exp(delta / T)) / 10000.
     EXPECT_LT(seen.last_distance, 1e-4);
+}
+
+namespace {
+// What the engine gave and the plain chain gives after each level.
+struct chain_check {
+    const std::vector<double>& f;
+    move_rule rule;
+    std::int32_t moves;
+    plain_chain plain;
+    double worst = 0.0; // the largest relative difference
+};
+
+void compare_with_plain_chain(const exact_level& level, void* context)
+{
+    auto& check = *static_cast<chain_check*>(context);
+    plain_level(check.plain, check.f, check.rule == move_rule::anneal, level.temperature,
+                check.moves);
+    const double* engine[] = {level.current, level.never_above, level.never_at_maximum};
+    const auto differ = [&check](double a, double b) {
+        const double apart = std::abs(a - b) / std::max(std::abs(b), 1e-300);
+        check.worst = std::max(check.worst, a == b ? 0.0 : apart);
+    };
+    for (std::size_t c = 0; c < 3; ++c)
+        for (std::size_t k = 0; k < check.f.size(); ++k)
+            differ(engine[c][k], check.plain.now[c][k]);
+    differ(level.above, check.plain.held[1]);
+    differ(level.at_maximum, check.plain.held[2]);
+}
+} // namespace
+
+TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
+{
+    const std::vector<double> f = problem_objective_table();
+    const schedule plan{0.5, 1.0, 0.1, 2}; // 4 levels, from T = 1 to 0.125
+    for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
+        chain_check check{f, rule, plan.moves_per_level, plain_start(f)};
+        EXPECT_EQ(exact_search(rule, plan, 2, compare_with_plain_chain, &check).levels, 4);
+        EXPECT_LT(check.worst, 1e-12) << static_cast<int>(rule);
+    }
+}
+
+// The levels of a schedule are counted once, in schedule.h; the search, the
+// study and the engine all run that many.
+TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
+{
+    const std::pair<schedule, std::int64_t> cases[] = {{problem_schedule, 227},
+                                                       {{0.5, 1.0, 0.1, 3}, 4},
+                                                       {{0.9, 1.0, 1.0, 2}, 0},
+                                                       {{0.99, 10.0, 9.0, 1}, 11}};
+    for (const auto& [plan, levels] : cases) {
+        EXPECT_EQ(level_count(plan, 1000), levels);
+        EXPECT_EQ(examined_per_run(plan), levels * plan.moves_per_level);
+        std::int64_t moves = 0;
+        const auto count = [](const move_report&, void* context) {
+            ++*static_cast<std::int64_t*>(context);
+        };
+        run_once({study_method::anneal, plan, count, &moves, nullptr}, 1);
+        EXPECT_EQ(moves, levels * plan.moves_per_level);
+    }
+    EXPECT_EQ(exact_search(move_rule::climb, {0.5, 1.0, 0.1, 1}, 1, nullptr, nullptr).levels, 4);
 }
