@@ -4,6 +4,7 @@
 // on the Boltzmann distribution.
 
 #include "exact.h"
+#include "exact_engine.h"
 #include "plain_chain.h"
 #include "study.h"
 
@@ -83,6 +84,58 @@ void compare_with_plain_chain(const exact_level& level, void* context)
     differ(level.at_maximum, check.plain.held[2]);
 }
 } // namespace
+
+namespace {
+// Counts the draws s / 10000 that exp(delta / T) is above, one at a time,
+// as accepts_worse compares them.
+float count_every_draw(float delta, double temperature)
+{
+    float taking = 0.0f;
+    for (std::uint32_t s = 0; s < 10000; ++s)
+        taking += std::exp(delta / temperature) > static_cast<double>(s) / 10000 ? 1.0f : 0.0f;
+    return taking;
+}
+
+// The largest loss of a move on the grid.
+float largest_loss()
+{
+    const std::vector<double> f = problem_objective_table();
+    float loss = 0.0f;
+    for (std::size_t k = 0; k < f.size(); ++k)
+        for (std::size_t bit = 0; bit < 17; ++bit)
+            loss =
+                std::min(loss, static_cast<float>(static_cast<float>(f[k ^ (1U << bit)]) - f[k]));
+    return loss;
+}
+
+// Returns a temperature at which exp(delta / T) is exactly the draw s / 10000
+// (found for draws above 1 / e, where a step of T moves exp by an ulp at most).
+double temperature_on_draw(float delta, std::uint32_t s)
+{
+    const double draw = static_cast<double>(s) / 10000;
+    double T = delta / std::log(draw);
+    for (int step = 0; step < 4096 && std::exp(delta / T) != draw; ++step)
+        T = std::nextafter(T, std::exp(delta / T) < draw ? 1e9 : 0.0);
+    return T;
+}
+} // namespace
+
+TEST(draws_taking, counts_the_draws_as_a_count_of_every_draw_does)
+{
+    std::vector<float> deltas = {0.0f, -1e-45f, -1e-7f, -1e-5f, largest_loss()};
+    for (double loss = 1e-4; loss < 1.3; loss *= 1.4)
+        deltas.push_back(static_cast<float>(-loss));
+    for (const double T : {100.0, 3.0, 1.0, 0.5, 0.10243, 0.01, 1e-3})
+        for (const float delta : deltas)
+            EXPECT_EQ(draws_taking(delta, T), count_every_draw(delta, T)) << delta << " " << T;
+    // exp(delta / T) on a draw does not beat it: the draws below it take the move.
+    for (const std::uint32_t s : {3700U, 5000U, 6065U, 7777U, 9000U, 9998U, 9999U}) {
+        const double T = temperature_on_draw(-0.75f, s);
+        ASSERT_EQ(std::exp(-0.75f / T), static_cast<double>(s) / 10000) << s;
+        EXPECT_EQ(draws_taking(-0.75f, T), static_cast<float>(s));
+        EXPECT_EQ(count_every_draw(-0.75f, T), static_cast<float>(s));
+    }
+}
 
 TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
 {
