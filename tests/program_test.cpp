@@ -226,7 +226,7 @@ TEST(study_tool, seeded_runs_print_the_golden_files)
             EXPECT_TRUE(run.output == file_contents(GOLDEN "/" + name + ".out")) << command;
             ++compared;
         }
-    EXPECT_EQ(compared, 3);
+    EXPECT_EQ(compared, 4);
 }
 
 // Bad arguments: one line on standard error that says what is wrong, and
