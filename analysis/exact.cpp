@@ -33,8 +33,11 @@ slice slice_of(std::int32_t t, std::int32_t count)
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, slice mine,
                     std::barrier<>& met)
 {
-    if (mine.begin == 0)
-        count_worse_moves(grid, walk, rule, T);
+    // The threads share the distinct deltas as they share the states.
+    const auto share = [&grid](std::int32_t state) {
+        return grid.worse.size() * static_cast<std::size_t>(state) / grid_points;
+    };
+    count_worse_moves(grid, walk, rule, T, share(mine.begin), share(mine.end));
     met.arrive_and_wait();
     spread_counts(grid, walk, mine.begin, mine.end);
     // Stays read the counts of moves out of each state, which lie in other slices.
@@ -55,7 +58,7 @@ std::int32_t run_slice(const exact_grid& grid, exact_walk& walk, move_rule rule,
         if (rule == move_rule::anneal || level == 0)
             set_acceptance(grid, walk, rule, T, mine, met);
         for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
-            move_pairs(walk, pair_of(mine.begin), pair_of(mine.end));
+            move_quads(walk, quad_of(mine.begin), quad_of(mine.end));
             moved.arrive_and_wait();
         }
         if (mine.begin == 0 && on_level != nullptr)

@@ -19,9 +19,14 @@ float draws_taking(float delta, double temperature)
 }
 
 namespace {
+std::uint16_t whole_draws_taking(float delta, double temperature)
+{
+    return static_cast<std::uint16_t>(draws_taking(delta, temperature));
+}
+
 // Fills counts strictly between low and high, given counts at both. The
 // count grows with delta, so a stretch with equal ends is equal throughout.
-void fill_counts(const float* worse, float* counts, std::int32_t low, std::int32_t high,
+void fill_counts(const float* worse, std::uint16_t* counts, std::size_t low, std::size_t high,
                  double temperature)
 {
     if (high - low < 2)
@@ -30,65 +35,67 @@ void fill_counts(const float* worse, float* counts, std::int32_t low, std::int32
         std::fill(counts + low + 1, counts + high, counts[low]);
         return;
     }
-    const std::int32_t middle = low + (high - low) / 2;
-    counts[middle] = draws_taking(worse[middle], temperature);
+    const std::size_t middle = low + (high - low) / 2;
+    counts[middle] = whole_draws_taking(worse[middle], temperature);
     fill_counts(worse, counts, low, middle, temperature);
     fill_counts(worse, counts, middle, high, temperature);
 }
 } // namespace
 
-void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule, double T)
+void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule, double T,
+                       std::size_t begin, std::size_t end)
 {
-    std::vector<float>& counts = walk.worse_counts;
-    const auto last = static_cast<std::int32_t>(counts.size()) - 1;
-    if (rule == move_rule::climb || last < 0) {
-        std::fill(counts.begin(), counts.end(), 0.0f);
+    std::uint16_t* counts = walk.worse_counts.data();
+    if (rule == move_rule::climb) {
+        std::fill(counts + begin, counts + end, std::uint16_t{0});
         return;
     }
-    counts.front() = draws_taking(grid.worse.front(), T);
-    counts.back() = draws_taking(grid.worse.back(), T);
-    fill_counts(grid.worse.data(), counts.data(), 0, last, T);
+    if (begin == end)
+        return;
+    counts[begin] = whole_draws_taking(grid.worse[begin], T);
+    counts[end - 1] = whole_draws_taking(grid.worse[end - 1], T);
+    fill_counts(grid.worse.data(), counts, begin, end - 1, T);
 }
 
-// The moves are spread stretch by stretch of ranks, slot after slot in
-// each, so that the counts read lie in the second-level cache.
+// Slot after slot, so that the writes go in order; the counts read are
+// those of neighbouring deltas, as the deltas of neighbouring states are.
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t begin, std::int32_t end)
 {
-    const std::vector<std::uint32_t>& moves = grid.worse_moves;
-    const auto spread = [&](std::size_t stretch, std::size_t from, std::size_t to) {
-        const auto stretch_end =
-            moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch + 1]);
-        const auto at =
-            std::lower_bound(moves.begin() + static_cast<std::ptrdiff_t>(grid.ranks_from[stretch]),
-                             stretch_end, from);
-        const auto stop = std::lower_bound(at, stretch_end, to);
-        for (auto i = static_cast<std::size_t>(at - moves.begin());
-             i < static_cast<std::size_t>(stop - moves.begin()); ++i)
-            set_count(walk, moves[i], walk.worse_counts[grid.rank[i]]);
-    };
-    for (std::size_t stretch = 0; stretch + 1 < grid.ranks_from.size(); ++stretch) {
-        spread(stretch, stay_slot(begin), stay_slot(end));
-        spread(stretch, far_slot(begin), far_slot(end));
+    const std::uint16_t* counts = walk.worse_counts.data();
+    for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
+        const std::uint32_t* near_ranks = grid.slot_rank.data() + stay_slot(first_state(q));
+        four_floats* near = near_counts(walk, q);
+        for (std::size_t group = 1; group < near_groups; ++group)
+            for (std::size_t lane = 0; lane < side_by_side; ++lane)
+                near[group][lane] = counts[near_ranks[side_by_side * group + lane]];
+        const std::uint32_t* far_ranks = grid.slot_rank.data() + far_slot(first_state(q));
+        std::uint16_t far[far_slots];
+        for (std::size_t i = 0; i < far_slots; ++i)
+            far[i] = counts[far_ranks[i]];
+        set_far_counts(walk, q, far);
     }
 }
 
-// The moves out of a state are those into its neighbours, summed as whole
-// numbers (below 2^24, so the float is exact).
+// The moves out of a state are those into its neighbours. Every count is
+// a whole number and so is every partial sum (below 2^24), so each float
+// here is exact, whatever the order of the sums.
 void count_stays(exact_walk& walk, std::int32_t begin, std::int32_t end)
 {
-    for (std::size_t p = pair_of(begin); p < pair_of(end); ++p) {
-        four_floats& near = walk.near[p];
-        std::uint32_t out[side_by_side] = {0, 0};
-        for (std::int32_t bit = 1; bit < problem_grid.bits; ++bit) {
-            std::uint16_t both[side_by_side];
-            far_pair(walk, neighbour_pair(p, bit), bit, both);
-            out[0] += both[0];
-            out[1] += both[1];
+    for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
+        std::uint32_t out[side_by_side] = {};
+        for (std::int32_t bit = near_bits; bit < problem_grid.bits; ++bit) {
+            std::uint16_t into[side_by_side];
+            far_quad(walk, neighbour_quad(q, bit), bit, into);
+            for (std::size_t lane = 0; lane < side_by_side; ++lane)
+                out[lane] += into[lane];
         }
-        // Out of 2p along bit 0 is into 2p + 1, and the other way round.
-        const float kept_0 = every_flip - near[3];
-        near[0] = kept_0 - static_cast<float>(out[0]);
-        const float kept_1 = every_flip - near[2];
-        near[1] = kept_1 - static_cast<float>(out[1]);
+        four_floats* near = near_counts(walk, q);
+        for (std::size_t lane = 0; lane < side_by_side; ++lane) {
+            float stay = every_flip - static_cast<float>(out[lane]);
+            // Out of a state along a near bit is into its neighbour in the quad.
+            for (std::int32_t bit = 0; bit < near_bits; ++bit)
+                stay -= near[1 + bit][lane ^ static_cast<std::size_t>(weight_of(bit))];
+            near[0][lane] = stay;
+        }
     }
 }

@@ -35,11 +35,13 @@ exact_result final_figures(const exact_grid& grid, exact_walk& walk, std::int32_
 // those on which accepts_worse takes a move of delta <= 0.
 float draws_taking(float delta, double temperature);
 
-// Sets walk.worse_counts for T: every entry for anneal, all 0 for climb.
-void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule, double T);
+// Sets walk.worse_counts begin .. end - 1 for T, by draws_taking of their
+// entry of worse for anneal, 0 for climb.
+void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule, double T,
+                       std::size_t begin, std::size_t end);
 
-// Sets the counts of the worse moves into the states begin .. end - 1 from
-// walk.worse_counts; the other counts keep every_draw.
+// Sets the counts of the moves into the states begin .. end - 1 (whole
+// quads), but for the stays, from walk.worse_counts.
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t begin, std::int32_t end);
 
 // Sets the stays of the states begin .. end - 1, from the counts of the
@@ -48,9 +50,9 @@ void count_stays(exact_walk& walk, std::int32_t begin, std::int32_t end);
 
 // --- Moves ----------------------------------------------------------------
 
-// Sets next of every chain at the pairs begin .. end - 1 (even, as the
-// tiles are) from now: one move.
-void move_pairs(exact_walk& walk, std::size_t begin, std::size_t end);
+// Sets next of every chain at the quads begin .. end - 1 from now: one
+// move. Built for wider vectors too, where the processor has them.
+void move_quads(exact_walk& walk, std::size_t begin, std::size_t end);
 
 // Moves the probability that reached each chain's targets in next out of
 // the chain, into held.

@@ -9,21 +9,22 @@
 // significant. (A solution vector of encoding.h holds bit b in element
 // 16 - b.) A count is how many of the 10000 draws take a move.
 //
-//   pair p       states 2p and 2p + 1, the two lanes of a vector; along
-//                bit 0 they are each other's neighbours, along bit b > 0
-//                their neighbours are the pair p ^ 2^(b - 1)
-//   now, next    by pair, chain after chain:
-//                  [p0: c0 c1 c2][p1: c0 c1 c2] ...    each {P(2p), P(2p + 1)}
-//   near[p]      four floats: {stay of 2p, stay of 2p + 1,
-//                              into 2p along bit 0, into 2p + 1 along bit 0}
-//   far[p]       32 counts of 16 bits, in 4 eight_counts:
-//                  {bit 1 into 2p, into 2p + 1, bit 2 into 2p, ... bit 16 into 2p + 1}
+//   quad q       states 4q .. 4q + 3, the four lanes of a vector; along
+//                bits 0 and 1 they are each other's neighbours, along bit
+//                b > 1 their neighbours are the quad q ^ 2^(b - 2)
+//   now, next    by quad, chain after chain (quad_chains):
+//                  [q0: c0 c1 c2][q1: c0 c1 c2] ...    each {P(4q), .., P(4q + 3)}
+//   near[q]      three four_floats: the stays of the four states, then the
+//                counts into each along bit 0, then along bit 1
+//   far[q]       64 counts of 16 bits, in 8 eight_counts:
+//                  {bit 2 into 4q, .., into 4q + 3, bit 3 into 4q, ..,
+//                   bit 16 into 4q + 3, 4 unused}
 //
 // "Into s along b" counts the draws that take the move from s ^ 2^b to s;
 // the stay of s is 170000 less the counts of the 17 moves out of s. A stay
 // can pass 65535, so it is a float (exact: a whole number below 2^24); no
 // other count is above 10000. A slot numbers every count once: the near
-// counts of all pairs first, 4 a pair, then the far counts, 32 a pair.
+// counts of all quads first, 12 a quad, then the far counts, 64 a quad.
 
 #include "exact.h"
 #include "lanes.h"
@@ -50,25 +51,32 @@ inline constexpr std::size_t free_chain = 0;
 inline constexpr std::size_t above_chain = 1;
 inline constexpr std::size_t maximum_chain = 2;
 
-// --- Pairs ----------------------------------------------------------------
+// --- Quads ----------------------------------------------------------------
 
-inline constexpr std::size_t side_by_side = 2;
-inline constexpr std::size_t pairs = grid_points / side_by_side;
-inline constexpr std::size_t near_slots = 4;
-inline constexpr std::size_t far_bits = problem_grid.bits - 1; // bits 1 .. 16
-inline constexpr std::size_t far_slots = side_by_side * far_bits;
-inline constexpr std::size_t far_groups = far_slots / 8; // eight_counts a pair
-inline constexpr std::size_t all_near_slots = near_slots * pairs;
-static_assert(far_slots % 8 == 0);
+inline constexpr std::size_t side_by_side = 4;
+inline constexpr std::size_t quads = grid_points / side_by_side;
+inline constexpr std::int32_t near_bits = 2;              // bits 0 and 1, within a quad
+inline constexpr std::size_t near_groups = 1 + near_bits; // four_floats a quad
+inline constexpr std::size_t near_slots = side_by_side * near_groups;
+inline constexpr std::size_t far_bits = problem_grid.bits - near_bits;       // bits 2 .. 16
+inline constexpr std::size_t far_groups = (side_by_side * far_bits + 7) / 8; // eight_counts a quad
+inline constexpr std::size_t far_slots = 8 * far_groups;
+inline constexpr std::size_t all_near_slots = near_slots * quads;
 
 constexpr std::int32_t weight_of(std::int32_t bit)
 {
     return std::int32_t{1} << bit;
 }
 
-constexpr std::size_t pair_of(std::int32_t state)
+constexpr std::size_t quad_of(std::int32_t state)
 {
     return static_cast<std::size_t>(state) / side_by_side;
+}
+
+// The first state of quad q.
+constexpr std::int32_t first_state(std::size_t q)
+{
+    return static_cast<std::int32_t>(q * side_by_side);
 }
 
 constexpr std::size_t lane_of(std::int32_t state)
@@ -76,34 +84,34 @@ constexpr std::size_t lane_of(std::int32_t state)
     return static_cast<std::size_t>(state) % side_by_side;
 }
 
-// The pair of the neighbours of pair p's states along bit (at least 1).
-constexpr std::size_t neighbour_pair(std::size_t p, std::int32_t bit)
+// The quad of the neighbours of quad q's states along bit (at least 2).
+constexpr std::size_t neighbour_quad(std::size_t q, std::int32_t bit)
 {
-    return p ^ pair_of(weight_of(bit));
+    return q ^ quad_of(weight_of(bit));
 }
 
-// Where bit's count into the lane lies among a pair's far counts.
+// Where bit's count into the lane lies among a quad's far counts.
 constexpr std::size_t far_index(std::int32_t bit, std::size_t lane)
 {
-    return side_by_side * static_cast<std::size_t>(bit - 1) + lane;
+    return side_by_side * static_cast<std::size_t>(bit - near_bits) + lane;
 }
 
 constexpr std::size_t stay_slot(std::int32_t state)
 {
-    return pair_of(state) * near_slots + lane_of(state);
+    return quad_of(state) * near_slots + lane_of(state);
 }
 
-// The slot of bit 1's count into state, or past the last pair's for the end.
+// The slot of bit 2's count into state, or past the last quad's for the end.
 constexpr std::size_t far_slot(std::int32_t state)
 {
-    return all_near_slots + pair_of(state) * far_slots + lane_of(state);
+    return all_near_slots + quad_of(state) * far_slots + lane_of(state);
 }
 
 // The slot of the count of the move from state ^ 2^bit into state.
 constexpr std::size_t move_slot(std::int32_t state, std::int32_t bit)
 {
-    if (bit == 0)
-        return stay_slot(state) + side_by_side;
+    if (bit < near_bits)
+        return stay_slot(state) + side_by_side * static_cast<std::size_t>(1 + bit);
     return far_slot(state) + far_index(bit, 0);
 }
 
@@ -111,55 +119,63 @@ constexpr std::size_t move_slot(std::int32_t state, std::int32_t bit)
 
 // What stays fixed for the whole computation.
 struct exact_grid {
-    std::vector<double> objective;             // f(k) by grid point, not narrowed
-    std::vector<std::int32_t> point_of_state;  // the grid point k each state stands for
-    std::vector<double> state_objective;       // f of each state's point
-    std::vector<float> worse;                  // the distinct deltas <= 0 of all moves, ascending
-    std::vector<std::uint32_t> worse_moves;    // the slots of the moves whose delta is <= 0
-    std::vector<std::uint32_t> rank;           // for each of them, the index of its delta in worse
-    std::vector<std::size_t> ranks_from;       // where the ranks of each stretch begin in rank
+    std::vector<double> objective;            // f(k) by grid point, not narrowed
+    std::vector<std::int32_t> point_of_state; // the grid point k each state stands for
+    std::vector<double> state_objective;      // f of each state's point
+    std::vector<float> worse;                 // the distinct deltas <= 0 of all moves, ascending
+    std::vector<std::uint32_t> slot_rank;     // by slot, the index of its move's delta in worse, or
+                                              // worse.size() for a move always taken
     std::vector<std::int32_t> targets[chains]; // the states that hold on to probability
+};
+
+// A quad's probabilities in every chain. (Its alignas is what makes a
+// vector of them aligned: the attribute of a vector type is lost in a
+// template argument.)
+struct quad_chains {
+    alignas(sizeof(four_doubles)) four_doubles chain[chains];
 };
 
 // What the moves read and write.
 struct exact_walk {
-    std::vector<two_doubles> now;      // by pair, chain after chain
-    std::vector<two_doubles> next;     // the same
-    double held[chains];               // the probability the targets took out of each chain
-    std::vector<double> shown[chains]; // now, chain by chain, by grid point, for a report
-    std::vector<float> worse_counts;   // the draws that take a move, per entry of worse
-    std::vector<four_floats> near;     // per pair
-    std::vector<eight_counts> far;     // far_groups per pair
+    std::vector<quad_chains> now;            // by quad
+    std::vector<quad_chains> next;           // the same
+    double held[chains];                     // the probability the targets took out of each chain
+    std::vector<double> shown[chains];       // now, chain by chain, by grid point, for a report
+    std::vector<std::uint16_t> worse_counts; // the draws that take a move, per entry of worse,
+                                             // and every_draw after them
+    std::vector<four_floats> near;           // near_groups per quad
+    std::vector<eight_counts> far;           // far_groups per quad
 };
 
-// The probabilities of pair p's two states in chain c.
-inline two_doubles& chain_pair(std::vector<two_doubles>& p_of, std::size_t p, std::size_t c)
+// The probabilities of quad q's states in chain c.
+inline four_doubles& chain_quad(std::vector<quad_chains>& p_of, std::size_t q, std::size_t c)
 {
-    return p_of[p * chains + c];
+    return p_of[q].chain[c];
 }
 
-// Pair p's far counts, far_groups of them.
-inline const eight_counts* far_counts(const exact_walk& walk, std::size_t p)
+// Quad q's near counts: [0] the stays, [1 + bit] the counts along bit.
+inline four_floats* near_counts(exact_walk& walk, std::size_t q)
 {
-    return walk.far.data() + p * far_groups;
+    return walk.near.data() + q * near_groups;
 }
 
-// The counts of bit (at least 1) into both states of pair p, by lane.
-inline void far_pair(const exact_walk& walk, std::size_t p, std::int32_t bit,
-                     std::uint16_t (&both)[side_by_side])
+// Quad q's far counts, far_groups of them.
+inline const eight_counts* far_counts(const exact_walk& walk, std::size_t q)
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(far_counts(walk, p));
-    std::memcpy(both, bytes + far_index(bit, 0) * sizeof(std::uint16_t), sizeof both);
+    return walk.far.data() + q * far_groups;
 }
 
-// Sets the count at slot; a count of 16 bits is written through its bytes.
-inline void set_count(exact_walk& walk, std::size_t slot, float count)
+// The counts of bit (at least 2) into the states of quad q, by lane.
+inline void far_quad(const exact_walk& walk, std::size_t q, std::int32_t bit,
+                     std::uint16_t (&into)[side_by_side])
 {
-    if (slot < all_near_slots) {
-        walk.near[slot / near_slots][slot % near_slots] = count;
-        return;
-    }
-    const auto whole = static_cast<std::uint16_t>(count);
-    auto* bytes = reinterpret_cast<unsigned char*>(walk.far.data());
-    std::memcpy(bytes + (slot - all_near_slots) * sizeof whole, &whole, sizeof whole);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(far_counts(walk, q));
+    std::memcpy(into, bytes + far_index(bit, 0) * sizeof(std::uint16_t), sizeof into);
+}
+
+// Sets quad q's far counts to counts.
+inline void set_far_counts(exact_walk& walk, std::size_t q,
+                           const std::uint16_t (&counts)[far_slots])
+{
+    std::memcpy(walk.far.data() + q * far_groups, counts, sizeof counts);
 }

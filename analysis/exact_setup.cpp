@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace {
 // Returns the delta of the move from s ^ weight to s, as the search forms it.
@@ -18,12 +19,8 @@ float delta_into(const std::vector<double>& f, std::int32_t s, std::int32_t weig
     return static_cast<float>(to - f[static_cast<std::size_t>(s ^ weight)]);
 }
 
-// The counts of so many ranks fit the second-level cache.
-constexpr std::uint32_t stretch_ranks = 32768;
-
-// Sets worse from deltas, by slot, and returns the rank in it of each
-// delta <= 0 (0 for the others).
-std::vector<std::uint32_t> rank_worse(exact_grid& grid, const std::vector<float>& deltas)
+// Sets worse from deltas, by slot, and slot_rank.
+void rank_worse(exact_grid& grid, const std::vector<float>& deltas)
 {
     struct worse_move {
         float delta;
@@ -41,34 +38,21 @@ std::vector<std::uint32_t> rank_worse(exact_grid& grid, const std::vector<float>
             grid.worse.push_back(move.delta);
         ranks[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
     }
-    return ranks;
+    for (std::size_t i = 0; i < deltas.size(); ++i)
+        if (deltas[i] > 0.0f)
+            ranks[i] = static_cast<std::uint32_t>(grid.worse.size());
+    grid.slot_rank = std::move(ranks);
 }
 
-// Sets worse, and the worse moves with their ranks by stretches of ranks and
-// by slot in each, from the deltas of all moves; the slots of the stays hold
-// a delta above 0, as a move always taken.
+// Sets worse and slot_rank from the deltas of all moves; the slots of the
+// stays, and those unused, hold a delta above 0, as a move always taken.
 void rank_deltas(exact_grid& grid)
 {
-    std::vector<float> deltas(all_near_slots + pairs * far_slots, 1.0f);
+    std::vector<float> deltas(all_near_slots + quads * far_slots, 1.0f);
     for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
         for (std::int32_t s = 0; s < grid_points; ++s)
             deltas[move_slot(s, bit)] = delta_into(grid.state_objective, s, weight_of(bit));
-    const std::vector<std::uint32_t> ranks = rank_worse(grid, deltas);
-    const std::size_t stretches = (grid.worse.size() + stretch_ranks - 1) / stretch_ranks;
-    grid.ranks_from.assign(stretches + 1, 0);
-    for (std::size_t i = 0; i < deltas.size(); ++i)
-        if (deltas[i] <= 0.0f)
-            ++grid.ranks_from[ranks[i] / stretch_ranks + 1];
-    std::partial_sum(grid.ranks_from.begin(), grid.ranks_from.end(), grid.ranks_from.begin());
-    std::vector<std::size_t> placed(grid.ranks_from.begin(), grid.ranks_from.end() - 1);
-    grid.worse_moves.resize(grid.ranks_from.back());
-    grid.rank.resize(grid.ranks_from.back());
-    for (std::size_t i = 0; i < deltas.size(); ++i)
-        if (deltas[i] <= 0.0f) {
-            const std::size_t at = placed[ranks[i] / stretch_ranks]++;
-            grid.worse_moves[at] = static_cast<std::uint32_t>(i);
-            grid.rank[at] = ranks[i];
-        }
+    rank_worse(grid, deltas);
 }
 
 // Sets the states that hold on to probability: above 1.5, and of the
@@ -94,7 +78,7 @@ void show_chains(const exact_grid& grid, exact_walk& walk)
         for (std::int32_t s = 0; s < grid_points; ++s)
             walk.shown[c]
                       [static_cast<std::size_t>(grid.point_of_state[static_cast<std::size_t>(s)])] =
-                chain_pair(walk.now, pair_of(s), c)[lane_of(s)];
+                chain_quad(walk.now, quad_of(s), c)[lane_of(s)];
 }
 } // namespace
 
@@ -123,19 +107,23 @@ exact_walk make_walk(const exact_grid& grid)
 {
     exact_walk walk{};
     constexpr double uniform = 1.0 / grid_points;
-    walk.now.assign(chains * pairs, two_doubles{0.0, 0.0});
-    walk.next.assign(chains * pairs, two_doubles{uniform, uniform});
+    walk.now.resize(quads);
+    walk.next.resize(quads);
+    for (quad_chains& quad : walk.next)
+        for (four_doubles& p : quad.chain)
+            p = four_doubles{uniform, uniform, uniform, uniform};
     for (std::size_t c = 0; c < chains; ++c) {
         walk.held[c] = 0.0;
         walk.shown[c].resize(grid_points);
     }
     hold_targets(grid, walk);
     walk.now.swap(walk.next);
-    walk.worse_counts.resize(grid.worse.size());
+    walk.worse_counts.assign(grid.worse.size() + 1, static_cast<std::uint16_t>(every_draw));
     // The worse moves and the stays are set level by level.
     constexpr auto every = static_cast<std::uint16_t>(every_draw);
-    walk.near.assign(pairs, four_floats{every_draw, every_draw, every_draw, every_draw});
-    walk.far.assign(pairs * far_groups,
+    walk.near.assign(quads * near_groups,
+                     four_floats{every_draw, every_draw, every_draw, every_draw});
+    walk.far.assign(quads * far_groups,
                     eight_counts{every, every, every, every, every, every, every, every});
     return walk;
 }
