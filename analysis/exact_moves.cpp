@@ -40,12 +40,13 @@ void add_near_inflow(four_doubles (&sums)[chains], const four_doubles* here,
         sums[c] += from_1;
     }
 }
-} // namespace
 
 // Two quads at a time, q and q + 1, so that the processor works on six
-// sums side by side rather than wait for each addition to the last.
+// sums side by side rather than wait for each addition to the last. (Its
+// versions are chosen within this file: GCC and Clang disagree on how
+// another file calls them.)
 SINC_ANNEAL_WIDER_LANES
-void move_quads(exact_walk& walk, std::size_t begin, std::size_t end)
+void move_all_quads(exact_walk& walk, std::size_t begin, std::size_t end)
 {
     const four_doubles scale = {count_scale, count_scale, count_scale, count_scale};
     for (std::size_t q = begin; q < end; q += 2) {
@@ -69,6 +70,13 @@ void move_quads(exact_walk& walk, std::size_t begin, std::size_t end)
             for (std::size_t c = 0; c < chains; ++c)
                 chain_quad(walk.next, q + half, c) = sums[half][c] * scale;
     }
+}
+
+} // namespace
+
+void move_quads(exact_walk& walk, std::size_t begin, std::size_t end)
+{
+    move_all_quads(walk, begin, end);
 }
 
 void hold_targets(const exact_grid& grid, exact_walk& walk)

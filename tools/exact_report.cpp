@@ -110,8 +110,7 @@ exact_result run_exact(const study_options& o, row_printer print_row)
     exact_job job{start_progress("sinc-study", static_cast<long>(examined / o.plan.moves_per_level),
                                  examined, "levels"),
                   o.plan.moves_per_level, grid_basins(grid_peaks()), print_row};
-    const exact_result result =
-        exact_search(rule_of(o.method), o.plan, threads_of(o), after_level, &job);
+    exact_result result = exact_search(rule_of(o.method), o.plan, threads_of(o), after_level, &job);
     clear_progress(job.shown);
     return result;
 }
