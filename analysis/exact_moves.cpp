@@ -8,7 +8,8 @@
 #include "exact_engine.h"
 
 namespace {
-// Widens quad q's far counts to doubles: wide[bit - 2] holds the four lanes'.
+// Widens quad q's far counts to doubles: wide[bit - 2] holds the four
+// lanes' (and the last, of the 4 unused counts, is never read).
 void widen_counts(const exact_walk& walk, std::size_t q, four_doubles (&wide)[2 * far_groups])
 {
     const eight_counts* counts = far_counts(walk, q);
