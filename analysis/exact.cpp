@@ -33,11 +33,11 @@ slice slice_of(std::int32_t t, std::int32_t count)
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, slice mine,
                     std::barrier<>& met)
 {
-    // The threads share the distinct deltas as they share the states.
-    const auto share = [&grid](std::int32_t state) {
+    // The threads split the distinct deltas as they split the states.
+    const auto part = [&grid](std::int32_t state) {
         return grid.worse.size() * static_cast<std::size_t>(state) / grid_points;
     };
-    count_worse_moves(grid, walk, rule, T, share(mine.begin), share(mine.end));
+    count_worse_moves(grid, walk, rule, T, part(mine.begin), part(mine.end));
     met.arrive_and_wait();
     spread_counts(grid, walk, mine.begin, mine.end);
     // Stays read the counts of moves out of each state, which lie in other slices.

@@ -82,12 +82,11 @@ void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t begin,
 void count_stays(exact_walk& walk, std::int32_t begin, std::int32_t end)
 {
     for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
-        std::uint32_t out[side_by_side] = {};
+        four_counts out = {0, 0, 0, 0};
         for (std::int32_t bit = near_bits; bit < problem_grid.bits; ++bit) {
             std::uint16_t into[side_by_side];
             far_quad(walk, neighbour_quad(q, bit), bit, into);
-            for (std::size_t lane = 0; lane < side_by_side; ++lane)
-                out[lane] += into[lane];
+            out += four_counts{into[0], into[1], into[2], into[3]};
         }
         four_floats* near = near_counts(walk, q);
         for (std::size_t lane = 0; lane < side_by_side; ++lane) {

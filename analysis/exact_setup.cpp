@@ -27,21 +27,23 @@ void rank_worse(exact_grid& grid, const std::vector<float>& deltas)
         std::uint32_t slot;
     };
     std::vector<worse_move> moves;
-    for (std::size_t i = 0; i < deltas.size(); ++i)
-        if (deltas[i] <= 0.0f)
-            moves.push_back({deltas[i], static_cast<std::uint32_t>(i)});
+    std::uint32_t slot = 0;
+    for (const float delta : deltas) {
+        if (delta <= 0.0f)
+            moves.push_back({delta, slot});
+        ++slot;
+    }
     std::sort(moves.begin(), moves.end(),
               [](const worse_move& a, const worse_move& b) { return a.delta < b.delta; });
-    std::vector<std::uint32_t> ranks(deltas.size(), 0);
+    constexpr std::uint32_t always = ~std::uint32_t{0};
+    grid.slot_rank.assign(deltas.size(), always);
     for (const worse_move& move : moves) {
         if (grid.worse.empty() || grid.worse.back() != move.delta)
             grid.worse.push_back(move.delta);
-        ranks[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
+        grid.slot_rank[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
     }
-    for (std::size_t i = 0; i < deltas.size(); ++i)
-        if (deltas[i] > 0.0f)
-            ranks[i] = static_cast<std::uint32_t>(grid.worse.size());
-    grid.slot_rank = std::move(ranks);
+    std::replace(grid.slot_rank.begin(), grid.slot_rank.end(), always,
+                 static_cast<std::uint32_t>(grid.worse.size()));
 }
 
 // Sets worse and slot_rank from the deltas of all moves; the slots of the
@@ -64,7 +66,7 @@ void find_targets(exact_grid& grid)
         highest = std::max(highest, static_cast<float>(f));
     for (std::int32_t s = 0; s < grid_points; ++s) {
         const auto f = static_cast<float>(grid.state_objective[static_cast<std::size_t>(s)]);
-        if (f > success_threshold)
+        if (succeeds(f))
             grid.targets[above_chain].push_back(s);
         if (f == highest)
             grid.targets[maximum_chain].push_back(s);

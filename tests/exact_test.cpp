@@ -83,9 +83,7 @@ void compare_with_plain_chain(const exact_level& level, void* context)
     differ(level.above, check.plain.held[1]);
     differ(level.at_maximum, check.plain.held[2]);
 }
-} // namespace
 
-namespace {
 // Counts the draws s / 10000 that exp(delta / T) is above, one at a time,
 // as accepts_worse compares them.
 float count_every_draw(float delta, double temperature)

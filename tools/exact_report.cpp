@@ -35,7 +35,7 @@ exact_result sampling_result(const schedule& plan)
 {
     std::int64_t above = 0;
     for (std::int32_t k = 0; k < grid_points; ++k)
-        above += grid_objective(k) > success_threshold ? 1 : 0;
+        above += succeeds(grid_objective(k)) ? 1 : 0;
     const std::int64_t draws = examined_per_run(plan);
     const double above_share = static_cast<double>(above) / grid_points;
     return {
