@@ -24,8 +24,8 @@ struct exact_level {
 };
 
 struct exact_result {
-    double above;      // P(the best objective ends above 1.5)
-    double at_maximum; // P(the run ends on the point of the grid's highest float f)
+    double above;      // P(the search reaches an objective above 1.5)
+    double at_maximum; // P(it reaches the point of the grid's highest float f)
     std::vector<double>
         basins;          // P(the last current solution is in peak j's basin), j as in grid_peaks()
     std::int32_t levels; // the levels the schedule ran

@@ -55,7 +55,7 @@ struct run_setup {
 std::vector<double> problem_objective_table();
 
 struct run_outcome {
-    std::int32_t k;       // the grid point the run ended on
+    std::int32_t k;       // the best grid point the run reached, as it reports it
     float best_objective; // the best objective it met, as it reports it
 };
 
@@ -81,7 +81,7 @@ constexpr bool succeeds(float objective)
     return objective > success_threshold;
 }
 
-// The shares of runs that succeeded and that ended on the grid's best
+// The shares of runs that succeeded and that reached the grid's best
 // point, and their mean best objective.
 struct run_summary {
     double above_threshold;

@@ -45,7 +45,7 @@ exact_result sampling_result(const schedule& plan)
 void print_basins(const exact_result& result)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
-    std::printf("# the last solution in the basin of each local maximum:\n");
+    std::printf("# probability that the walk ends in the basin of each local maximum:\n");
     for (std::size_t j = 0; j < result.basins.size(); ++j)
         std::printf("#   x = %9.6f  f = %.6f  %.9f\n", static_cast<double>(peaks[j].x),
                     static_cast<double>(peaks[j].value), result.basins[j]);
@@ -92,6 +92,7 @@ void print_map_rows(const exact_level& level, const exact_job& /*job*/)
                     static_cast<double>(grid_x(middle)), current[bin], boltzmann[bin]);
     }
 }
+
 void after_level(const exact_level& level, void* context)
 {
     auto& job = *static_cast<exact_job*>(context);
@@ -118,7 +119,7 @@ exact_result run_exact(const study_options& o, row_printer print_row)
 
 void print_exact_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum");
+    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
     const bool sampling = o.method == study_method::sample;
     const exact_result result = sampling ? sampling_result(o.plan) : run_exact(o, nullptr);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
@@ -131,7 +132,7 @@ void print_exact_table(const study_options& o)
 
 void print_exact_trace(const study_options& o)
 {
-    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\tat_maximum\ttv_boltzmann");
+    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\treached_best\ttv_boltzmann");
     run_exact(o, print_trace_row);
 }
 

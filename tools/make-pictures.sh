@@ -58,8 +58,9 @@ draw() { gnuplot -e "$1" "$here/$2"; }
 draw "data='$scratch/landscape.dat'; out='$out/objective.svg'" objective.gp
 draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out/reliability.svg'" \
   reliability.gp
-draw "data='$out/trace.tsv'; out='$out/trace.svg'" trace.gp
+draw "data='$out/trace.tsv'; seed=$trace_seed; out='$out/trace.svg'" trace.gp
 draw "data='$out/sweep.tsv'; out='$out/study.svg'" study.gp
-draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; out='$out/search.gif'" search.gp
+draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; seed=$trace_seed; out='$out/search.gif'" \
+  search.gp
 draw "data='$scratch/map.tsv'; out='$out/exact-map.png'" exact-map.gp
 draw "data='$out/exact-trace.tsv'; out='$out/exact-trace.svg'" exact-trace.gp

@@ -1,12 +1,18 @@
 #pragma once
-// The tools' command lines.
+// The tools' command lines. Each parser below, for --help or --version,
+// prints on standard output and exits 0 (1 when that output is lost); for
+// bad input it prints one line on standard error, "tool: what is wrong",
+// and exits 2. Every option given is either used or refused.
 
 #include "study.h"
 
 #include <cstdint>
 
-// Returns the threads the machine runs at once, at least 1: how many runs
-// the tools make side by side unless told.
+// The most runs the tools make side by side.
+inline constexpr unsigned most_threads = 256;
+
+// Returns the threads the machine runs at once, from 1 to most_threads: how
+// many runs the tools make side by side unless told.
 unsigned all_cores();
 
 // What sinc-study is asked to do: the default is 1000 runs of the
@@ -17,6 +23,7 @@ struct study_options {
     long runs = 1000;
     std::uint32_t seed = 1;
     bool sweep = false;
+    bool every_method = false; // with sweep: all three methods, not only method
     bool trace = false;
     bool exact = false; // probabilities worked out, not runs counted
     bool map = false;   // with exact: where the search is, level by level
@@ -30,13 +37,12 @@ struct reliability_options {
     unsigned threads = all_cores();
 };
 
-// Returns sinc-reliability's options, as parse_study_options does.
+// Returns sinc-reliability's options.
 reliability_options parse_reliability_options(int argc, char** argv);
 
-// Reads sinc-landscape's command line, which takes only --help, as
-// parse_study_options does.
+// Reads sinc-landscape's command line, which takes no option but --help
+// and --version.
 void parse_landscape_options(int argc, char** argv);
 
-// Returns sinc-study's options; for --help prints the usage and exits 0,
-// for bad input prints one line on standard error and exits 2.
+// Returns sinc-study's options.
 study_options parse_study_options(int argc, char** argv);

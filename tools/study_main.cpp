@@ -1,6 +1,6 @@
 // sinc-study: is annealing worth it here, and which schedule does better?
 // Runs the program's search, a hill-climber and random sampling from random
-// starts on any schedule, and prints what they achieve as a tab-separated
+// starts on any schedule, and prints what they reach as a tab-separated
 // table; or traces one search level by level.
 
 #include "exact_report.h"
@@ -29,14 +29,15 @@ void print_row(const study_options& o, study_method method, const schedule& plan
                 summary.at_best_point, summary.mean_best);
 }
 
-// The table: the row of o's method and schedule, or every row of the sweep.
+// The table: the row of o's method and schedule, or the sweep's rows of
+// every method or of o's.
 void print_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\t"
+    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\t"
               "mean_best");
     const std::vector<schedule> plans =
         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector{o.plan};
-    const std::size_t methods = o.sweep ? std::size(method_names) : 1;
+    const std::size_t methods = o.every_method ? std::size(method_names) : 1;
     std::int64_t work = 0; // every method examines as many solutions on a schedule
     for (const schedule& plan : plans)
         work += examined_per_run(plan) * static_cast<std::int64_t>(methods) * o.runs;
@@ -45,7 +46,8 @@ void print_table(const study_options& o)
         start_progress("sinc-study", static_cast<long>(plans.size() * methods) * o.runs, work);
     for (const schedule& plan : plans)
         for (std::size_t m = 0; m < methods; ++m)
-            print_row(o, o.sweep ? static_cast<study_method>(m) : o.method, plan, table, shown);
+            print_row(o, o.every_method ? static_cast<study_method>(m) : o.method, plan, table,
+                      shown);
 }
 
 // What --trace counts over one level of moves.
