@@ -4,6 +4,7 @@
 // the uniform start, with the draws of the search counted exactly instead of
 // sampled. A state is a vector's integer value; in Gray code it stands for
 // another grid point than its value (see coding.h), and only f changes.
+// Whatever the coding, every figure comes back by grid point.
 
 #include "anneal.h"
 #include "coding.h"
@@ -14,7 +15,7 @@
 
 inline constexpr std::int32_t grid_points = problem_grid.full_scale + 1;
 
-// The chain after one level. Each array holds grid_points values, by state.
+// The chain after one level. Each array holds grid_points values, by grid point k.
 struct exact_level {
     std::int32_t level; // 0 for the first
     double temperature;
@@ -23,7 +24,7 @@ struct exact_level {
     const double* never_at_maximum; // P(it is k and the grid's best point was not visited yet)
     double above;                   // P(a point above 1.5 was visited), 1 - sum of never_above
     double at_maximum;              // P(the best point was visited), 1 - sum of never_at_maximum
-    const double* objective;        // f of each state, not narrowed
+    const double* objective;        // f(k), not narrowed
 };
 
 struct exact_result {
@@ -43,8 +44,7 @@ exact_result exact_search(move_rule rule, coding code, const schedule& plan, std
                           void (*on_level)(const exact_level& level, void* context), void* context);
 
 // Returns the probability that current (grid_points values) puts on the
-// basin of peak (basins from grid_basins, by state as by_state gives them
-// for a Gray chain); 0 for a peak that owns no point.
+// basin of peak (basins from grid_basins); 0 for a peak that owns no point.
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
                    std::int32_t peak);
 

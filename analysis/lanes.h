@@ -107,6 +107,18 @@ void convert(const lanes<number, count>& from, To& to)
 
 #endif
 
+// A function marked SINC_ANNEAL_WIDER_LANES is built twice on x86-64 Linux
+// with GCC or Clang: for the baseline processor (SSE2, two doubles at a
+// time) and for AVX2 (four at a time, no FMA), and the loader picks the one
+// the processor runs. Each lane's operations, and their order, are the same
+// in both, so are the bits. Elsewhere it is built once.
+#if defined(__GNUC__) && defined(__x86_64__) && defined(__linux__) &&                              \
+    !defined(SINC_ANNEAL_PORTABLE_LANES)
+#define SINC_ANNEAL_WIDER_LANES __attribute__((target_clones("avx2", "default")))
+#else
+#define SINC_ANNEAL_WIDER_LANES
+#endif
+
 static_assert(sizeof(two_doubles) == 16 && sizeof(four_doubles) == 32);
 static_assert(sizeof(four_floats) == 16 && sizeof(four_counts) == 16);
 static_assert(sizeof(eight_wide_counts) == 32 && sizeof(eight_counts) == 16);

@@ -123,7 +123,7 @@ run_summary summarize(const std::vector<run_outcome>& outcomes)
     long at_best_point = 0;
     double sum = 0;
     for (const run_outcome& run : outcomes) {
-        above += run.best_objective > success_threshold ? 1 : 0;
+        above += succeeds(run.best_objective) ? 1 : 0;
         at_best_point += run.k == grid_best_point ? 1 : 0;
         sum += run.best_objective;
     }

@@ -75,6 +75,12 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
 // maximum's peak reaches it.
 inline constexpr float success_threshold = 1.5f;
 
+// Returns true when objective is above success_threshold.
+constexpr bool succeeds(float objective)
+{
+    return objective > success_threshold;
+}
+
 // The shares of runs that succeeded and that reached the grid's best
 // point, and their mean best objective.
 struct run_summary {

@@ -6,6 +6,7 @@
 #include "draws.h"
 #include "encoding.h"
 #include "exact.h"
+#include "exact_engine.h"
 #include "landscape.h"
 #include "objective.h"
 #include "problem.h"
@@ -93,6 +94,26 @@ void bm_exact(benchmark::State& state)
         benchmark::DoNotOptimize(
             exact_search(move_rule::anneal, coding::binary, plan, threads, nullptr, nullptr));
 }
+
+// The exact engine's parts on one thread: a move of the kernel, and the
+// counts of one temperature (T = 1), timed a state.
+void bm_exact_part(benchmark::State& state, bool counts)
+{
+    const exact_grid grid = make_grid(points_of_states(coding::binary));
+    exact_walk walk = make_walk(grid);
+    for (auto _ : state) {
+        if (counts) {
+            count_worse_moves(grid, walk, move_rule::anneal, 1.0, 0, grid.worse.size());
+            spread_counts(grid, walk, 0, grid_points);
+            count_stays(walk, 0, grid_points);
+        } else {
+            move_quads(walk, 0, quads);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["per state"] = benchmark::Counter(
+        grid_points, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
 } // namespace
 
 BENCHMARK(bm_objective);
@@ -103,6 +124,8 @@ BENCHMARK_CAPTURE(bm_run, anneal, study_method::anneal)->Unit(benchmark::kMicros
 BENCHMARK_CAPTURE(bm_run, climb, study_method::climb)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bm_run, sample, study_method::sample)->Unit(benchmark::kMicrosecond);
 
+BENCHMARK_CAPTURE(bm_exact_part, move, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bm_exact_part, counts, true)->Unit(benchmark::kMillisecond);
 BENCHMARK(bm_exact)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

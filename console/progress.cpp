@@ -19,9 +19,9 @@ double seconds_left(const progress& p, clock_type::duration elapsed, std::int64_
 }
 } // namespace
 
-progress start_progress(const char* tool, long total, std::int64_t total_work)
+progress start_progress(const char* tool, long total, std::int64_t total_work, const char* unit)
 {
-    return {tool, total, total_work, clock_type::now(), stderr_is_terminal()};
+    return {tool, unit, total, total_work, clock_type::now(), stderr_is_terminal()};
 }
 
 // Of the threads that tick at about the same time, the one that moves
@@ -37,8 +37,8 @@ void tick(progress& p, std::int64_t work)
     if (elapsed < quiet_time || elapsed - last < time_between_lines ||
         !p.last_line.compare_exchange_strong(last, elapsed))
         return;
-    std::fprintf(stderr, "%s%s: %ld of %ld runs, about %.0f s left", erase_line, p.tool, done,
-                 p.total, seconds_left(p, elapsed, work_done));
+    std::fprintf(stderr, "%s%s: %ld of %ld %s, about %.0f s left", erase_line, p.tool, done,
+                 p.total, p.unit, seconds_left(p, elapsed, work_done));
     p.line_shows = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "exact.h"
 #include "landscape.h"
+#include "progress.h"
 
 #include <cmath>
 #include <cstdio>
@@ -34,7 +35,7 @@ exact_result sampling_result(const schedule& plan)
 {
     std::int64_t above = 0;
     for (std::int32_t k = 0; k < grid_points; ++k)
-        above += grid_objective(k) > success_threshold ? 1 : 0;
+        above += succeeds(grid_objective(k)) ? 1 : 0;
     const std::int64_t draws = examined_per_run(plan);
     const double above_share = static_cast<double>(above) / grid_points;
     return {
@@ -50,42 +51,70 @@ void print_basins(const exact_result& result)
                     static_cast<double>(peaks[j].value), result.basins[j]);
 }
 
-// What a trace keeps from level to level.
-struct trace_context {
+struct exact_job;
+
+// Prints the row of a level.
+using row_printer = void (*)(const exact_level& level, const exact_job& job);
+
+// What an exact job keeps from level to level.
+struct exact_job {
+    progress shown; // levels done, on a terminal
     std::int32_t moves_per_level;
     std::vector<std::int32_t> basins; // of grid_peaks(), whose first is the top peak
+    row_printer print_row;            // none when null
 };
 
-void print_trace_row(const exact_level& level, void* context)
+void print_trace_row(const exact_level& level, const exact_job& job)
 {
-    const auto& trace = *static_cast<const trace_context*>(context);
     std::printf("%d\t%d\t%.6g\t%.9f\t%.9f\t%.9f\t%.9f\n", level.level + 1,
-                (level.level + 1) * trace.moves_per_level, level.temperature,
-                basin_share(level.current, trace.basins, 0), level.above, level.at_maximum,
+                (level.level + 1) * job.moves_per_level, level.temperature,
+                basin_share(level.current, job.basins, 0), level.above, level.at_maximum,
                 boltzmann_distance(level.current, level.objective, level.temperature));
 }
 
-// The sum of p, by state, over each bin of map_bin grid points.
-std::vector<double> binned(const double* p, coding code)
+// The sum of p over each bin of map_bin grid points.
+std::vector<double> binned(const double* p)
 {
     std::vector<double> bins(grid_points / map_bin);
-    for (std::int32_t state = 0; state < grid_points; ++state)
-        bins[static_cast<std::size_t>(point_of(code, state) / map_bin)] += p[state];
+    for (std::int32_t k = 0; k < grid_points; ++k)
+        bins[static_cast<std::size_t>(k / map_bin)] += p[k];
     return bins;
 }
 
-// context: the coding of the chain's states.
-void print_map_rows(const exact_level& level, void* context)
+void print_map_rows(const exact_level& level, const exact_job& /*job*/)
 {
-    const coding code = *static_cast<const coding*>(context);
-    const std::vector<double> current = binned(level.current, code);
+    const std::vector<double> current = binned(level.current);
     const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data(), code);
+        binned(boltzmann_distribution(level.objective, level.temperature).data());
     for (std::size_t bin = 0; bin < current.size(); ++bin) {
         const auto middle = static_cast<std::int32_t>(bin) * map_bin + map_bin / 2;
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,
                     static_cast<double>(grid_x(middle)), current[bin], boltzmann[bin]);
     }
+}
+
+void after_level(const exact_level& level, void* context)
+{
+    auto& job = *static_cast<exact_job*>(context);
+    if (job.print_row != nullptr) {
+        clear_progress(job.shown);
+        job.print_row(level, job);
+    }
+    tick(job.shown, job.moves_per_level);
+}
+
+// Works out o's method on o's schedule, printing each level's row with
+// print_row (if any), with progress on a terminal.
+exact_result run_exact(const study_options& o, row_printer print_row)
+{
+    const std::int64_t examined = examined_per_run(o.plan);
+    exact_job job{start_progress("sinc-study", static_cast<long>(examined / o.plan.moves_per_level),
+                                 examined, "levels"),
+                  o.plan.moves_per_level, grid_basins(grid_peaks()), print_row};
+    exact_result result =
+        exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), after_level, &job);
+    clear_progress(job.shown);
+    return result;
 }
 } // namespace
 
@@ -93,9 +122,7 @@ void print_exact_table(const study_options& o)
 {
     std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
     const bool sampling = o.method == study_method::sample;
-    const exact_result result =
-        sampling ? sampling_result(o.plan)
-                 : exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), nullptr, nullptr);
+    const exact_result result = sampling ? sampling_result(o.plan) : run_exact(o, nullptr);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
                 o.plan.cooling, o.plan.initial_temperature, o.plan.final_temperature,
                 o.plan.moves_per_level, static_cast<long long>(examined_per_run(o.plan)),
@@ -107,13 +134,11 @@ void print_exact_table(const study_options& o)
 void print_exact_trace(const study_options& o)
 {
     std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\treached_best\ttv_boltzmann");
-    trace_context trace{o.plan.moves_per_level, by_state(o.code, grid_basins(grid_peaks()))};
-    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_trace_row, &trace);
+    run_exact(o, print_trace_row);
 }
 
 void print_exact_map(const study_options& o)
 {
     std::puts("level\ttemperature\tx\tcurrent\tboltzmann");
-    coding code = o.code;
-    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_map_rows, &code);
+    run_exact(o, print_map_rows);
 }

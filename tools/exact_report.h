@@ -1,7 +1,8 @@
 #pragma once
 // What sinc-study --exact prints: the exact figures of one method on one
 // schedule, as a table, level by level, or as a map of where the search is,
-// worked out on o.threads threads.
+// worked out on o.threads threads, with the levels done and the time left
+// shown on standard error when it is a terminal.
 
 #include "options.h"
 

@@ -185,7 +185,8 @@ void check_study(const CLI::App& app, const study_options& o)
         refuse(tool, "--exact --method sample", "--threads", "its figures are a formula");
     const std::int64_t moves = examined_per_run(o.plan);
     if (o.exact && !sampling && moves > most_exact_moves)
-        fail(tool, "--exact takes at most 50000 moves, about 3 minutes of work on two cores, not " +
+        fail(tool, "--exact takes at most 50000 moves, from half a minute of work on two cores to "
+                   "3 minutes with one move a level, not " +
                        std::to_string(moves));
     if (o.sweep)
         check_sweep(tool, o);
