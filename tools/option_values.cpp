@@ -1,5 +1,7 @@
 #include "option_values.h"
 
+#include "output.h"
+
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
@@ -98,4 +100,48 @@ std::string message_of(const CLI::ParseError& error)
     if (error.get_name() == "ArgumentMismatch")
         return name + " needs a value";
     return name + " " + text.substr(colon + 2);
+}
+
+namespace {
+constexpr std::size_t help_column = 24; // where the options' descriptions start
+} // namespace
+
+void fail(const char* tool, const std::string& message)
+{
+    std::fprintf(stderr, "%s: %s\n", tool, message.c_str());
+    std::exit(2);
+}
+
+void set_up(CLI::App& app)
+{
+    app.set_version_flag("--version", app.get_name() + " " + SINC_ANNEAL_VERSION,
+                         "print the version and exit");
+    app.set_help_flag("-h,--help", "print this help and exit");
+    app.get_formatter()->column_width(help_column);
+    app.allow_extras();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.option_defaults()->disable_flag_override(); // a flag takes no value
+}
+
+void parse_or_exit(CLI::App& app, int argc, char** argv)
+{
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        std::fputs(app.help().c_str(), stdout);
+        std::exit(finish_output(app.get_name().c_str()));
+    } catch (const CLI::CallForVersion& version) {
+        std::puts(version.what());
+        std::exit(finish_output(app.get_name().c_str()));
+    } catch (const CLI::ParseError& error) {
+        fail(app.get_name().c_str(), message_of(error));
+    }
+    std::string extras;
+    for (const std::string& argument : app.remaining())
+        extras += " " + argument;
+    if (!extras.empty())
+        fail(app.get_name().c_str(), "not understood:" + extras);
+    for (const CLI::Option* option : app.get_options())
+        if (option->count() > 1)
+            fail(app.get_name().c_str(), option->get_name() + " is given more than once");
 }

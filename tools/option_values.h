@@ -27,3 +27,17 @@ CLI::Validator one_of(const std::vector<std::string>& names);
 // "NAME takes no value" (a flag), "NAME must be ..., not VALUE" from the
 // validators above, or the library's own words for anything else.
 std::string message_of(const CLI::ParseError& error);
+
+// --- Parsing ----------------------------------------------------------------
+
+// Prints "tool: MESSAGE" on standard error and exits with status 2.
+[[noreturn]] void fail(const char* tool, const std::string& message);
+
+// Sets app up as every tool's: --version, descriptions within 80 columns,
+// and what is not understood or given twice left for parse_or_exit to name.
+void set_up(CLI::App& app);
+
+// Parses the command line into what app's options are bound to. --help and
+// --version print and exit 0 (1 when output is lost); a bad argument, one
+// not understood or one given twice prints one line and exits 2.
+void parse_or_exit(CLI::App& app, int argc, char** argv);

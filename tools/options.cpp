@@ -1,7 +1,6 @@
 #include "options.h"
 
 #include "option_values.h"
-#include "output.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,51 +13,6 @@
 namespace {
 constexpr long most_runs = 1000000;
 constexpr std::int64_t most_exact_moves = 50000; // about 3 minutes of work on two cores
-constexpr std::size_t help_column = 24;          // where the options' descriptions start
-
-[[noreturn]] void fail(const char* tool, const std::string& message)
-{
-    std::fprintf(stderr, "%s: %s\n", tool, message.c_str());
-    std::exit(2);
-}
-
-// Sets app up as every tool's: --version, descriptions within 80 columns,
-// and what is not understood or given twice left for parse_or_exit to name.
-void set_up(CLI::App& app)
-{
-    app.set_version_flag("--version", app.get_name() + " " + SINC_ANNEAL_VERSION,
-                         "print the version and exit");
-    app.set_help_flag("-h,--help", "print this help and exit");
-    app.get_formatter()->column_width(help_column);
-    app.allow_extras();
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    app.option_defaults()->disable_flag_override(); // a flag takes no value
-}
-
-// Parses the command line into what app's options are bound to. Help,
-// --version and errors end the process, as the header says.
-void parse_or_exit(CLI::App& app, int argc, char** argv)
-{
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        std::fputs(app.help().c_str(), stdout);
-        std::exit(finish_output(app.get_name().c_str()));
-    } catch (const CLI::CallForVersion& version) {
-        std::puts(version.what());
-        std::exit(finish_output(app.get_name().c_str()));
-    } catch (const CLI::ParseError& error) {
-        fail(app.get_name().c_str(), message_of(error));
-    }
-    std::string extras;
-    for (const std::string& argument : app.remaining())
-        extras += " " + argument;
-    if (!extras.empty())
-        fail(app.get_name().c_str(), "not understood:" + extras);
-    for (const CLI::Option* option : app.get_options())
-        if (option->count() > 1)
-            fail(app.get_name().c_str(), option->get_name() + " is given more than once");
-}
 
 // Binds a whole-number option, low to high, to *value, its default shown.
 template <typename Number>
