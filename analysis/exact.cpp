@@ -33,9 +33,12 @@ slice slice_of(std::int32_t t, std::int32_t count)
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, slice mine,
                     std::barrier<>& met)
 {
-    // The threads split the distinct deltas as they split the states.
+    // The threads split the distinct deltas as they split the states. The
+    // product passes 32 bits, which is all a size_t holds in WebAssembly.
     const auto part = [&grid](std::int32_t state) {
-        return grid.worse.size() * static_cast<std::size_t>(state) / grid_points;
+        const auto share = static_cast<std::uint64_t>(grid.worse.size()) *
+                           static_cast<std::uint64_t>(state) / grid_points;
+        return static_cast<std::size_t>(share);
     };
     count_worse_moves(grid, walk, rule, T, part(mine.begin), part(mine.end));
     met.arrive_and_wait();
