@@ -7,6 +7,8 @@
 #include <cmath>
 
 namespace {
+constexpr double no_draw = -1; // a move that improves, or a climber's, draws nothing
+
 // What one run carries from move to move. Besides the vector, it keeps the
 // vector's integer value and its objective at full precision up to date, so
 // that a move decodes and evaluates only the solution it proposes.
@@ -82,15 +84,19 @@ void make_move(run_state& run, double temperature)
     next.f = f_of(run, next.k);
     // The old objective enters at full precision; only the difference is narrowed.
     next.delta = static_cast<float>(static_cast<float>(next.f) - run.f);
-    const bool taken = next.delta > 0.0f || (run.variant->rule == move_rule::anneal &&
-                                             accepts_worse(next.delta, temperature));
+    double draw = no_draw;
+    bool taken = next.delta > 0.0f;
+    if (!taken && run.variant->rule == move_rule::anneal) {
+        draw = uniform_between(0.0, 1.0);
+        taken = takes_worse(next.delta, temperature, draw);
+    }
     if (taken)
         take_move(run, next);
     else
         undo_move(run, index, next.k);
     if (run.variant->watch != nullptr)
         run.variant->watch({temperature, next.delta, taken, run.k, *run.current_objective,
-                            run.best_objective, run.best_x},
+                            run.best_objective, run.best_x, index, draw},
                            run.variant->context);
 }
 
@@ -98,7 +104,11 @@ void make_move(run_state& run, double temperature)
 
 bool accepts_worse(float delta, double temperature)
 {
-    const double draw = uniform_between(0.0, 1.0);
+    return takes_worse(delta, temperature, uniform_between(0.0, 1.0));
+}
+
+bool takes_worse(float delta, double temperature, double draw)
+{
     return std::exp(delta / temperature) > draw;
 }
 

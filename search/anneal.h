@@ -16,6 +16,10 @@
 // uniform_between(0, 1).
 bool accepts_worse(float delta, double temperature);
 
+// Returns whether a move that does not improve is taken on draw, a value of
+// uniform_between(0, 1): when exp(delta / temperature) is above it.
+bool takes_worse(float delta, double temperature, double draw);
+
 // --- The search -----------------------------------------------------------
 
 // What a search does with a move that does not improve (delta <= 0).
@@ -33,6 +37,8 @@ struct move_report {
     float current_objective; // f of the current solution now, narrowed
     float best_objective;    // the best met so far, and its x
     float best_x;
+    std::int32_t bit; // the element the move flipped
+    double draw;      // what takes_worse compared with, or -1 when nothing was drawn
 };
 
 // How to run a search: the rule for moves that do not improve, a function
