@@ -1,0 +1,67 @@
+// Exactly: the exact engine in a Worker, level by level, with the map of
+// where the search is beside the Boltzmann distribution, the distance
+// between them, and the row of sinc-study --exact.
+import { read_settings } from './schedule.js';
+import { map_plot, distance_plot } from './plots.js';
+import { show_table, run_job } from './table.js';
+
+const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum';
+const bars = 256;
+const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
+
+export function start_exact(worker) {
+  const form = document.getElementById('exact-form');
+  const button = document.getElementById('exact-run');
+  const bar = document.getElementById('exact-progress');
+  const state = document.getElementById('exact-state');
+  const slider = document.getElementById('exact-level');
+  const slider_text = document.getElementById('exact-level-text');
+  const map = map_plot(document.getElementById('exact-map'));
+  const distance = distance_plot(document.getElementById('exact-distance'));
+  let levels = [];
+  let drawing = false;
+
+  const show_level = () => {
+    const level = levels[Number(slider.value) - 1];
+    if (!level) return;
+    slider_text.textContent = `level ${level.level}, T = ${level.temperature.toPrecision(6)}, ` +
+      `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
+    map.show(bar_xs, level.current, level.boltzmann);
+  };
+  // Redraws at most once a frame, however fast the levels come.
+  const redraw = () => {
+    if (drawing) return;
+    drawing = true;
+    requestAnimationFrame(() => {
+      drawing = false;
+      distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
+      show_level();
+    });
+  };
+  slider.addEventListener('input', show_level);
+
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    const settings = read_settings(form);
+    if (!settings) return;
+    levels = [];
+    bar.value = 0;
+    slider.disabled = true;
+    state.textContent = 'Working it out…';
+    run_job(worker, button, { job: 'exact', ...settings }, (reply) => {
+      if ('level' in reply) {
+        levels.push(reply.level);
+        bar.max = reply.level.levels;
+        bar.value = reply.level.level;
+        slider.max = reply.level.levels;
+        slider.value = reply.level.level;
+        redraw();
+      }
+      if ('row' in reply) show_table(document.getElementById('exact-table'), header, [reply.row]);
+      if ('done' in reply) {
+        slider.disabled = false;
+        state.textContent = `${levels.length} levels in ${reply.seconds.toFixed(2)} s.`;
+      }
+    });
+  });
+}

@@ -1,0 +1,118 @@
+// One search, watched: the glue runs the whole seeded search at once and
+// hands over every move; the panel then plays the moves back, one move or
+// one level a step, on the landscape and in the trace table.
+import { read_settings, plan_arguments } from './schedule.js';
+import { landscape_plot } from './plots.js';
+
+const grid_bits = 17;
+const fixed = (v, digits) => v.toFixed(digits);
+
+// The figures of a <dl>, as pairs of a term and its value.
+function show_figures(list, pairs) {
+  list.replaceChildren(...pairs.flatMap(([term, value]) => {
+    const dt = document.createElement('dt');
+    const dd = document.createElement('dd');
+    dt.textContent = term;
+    dd.textContent = value;
+    return [dt, dd];
+  }));
+}
+
+// Runs the search of settings and returns its moves and level rows.
+function record_walk(glue, settings) {
+  const moves = [];
+  const rows = [];
+  glue.on_move = (bit, delta, chance, draw, taken, k, current, best_x, best, temperature) =>
+    moves.push({ bit, delta, chance, draw, taken: taken !== 0, k, current, best_x, best, temperature });
+  glue.on_level = (row) => rows.push(row.split('\t'));
+  const made = glue._watch_search(settings.method, settings.seed, ...plan_arguments(settings.plan));
+  if (made < 0) return null;
+  const first = moves[0];
+  const start_k = first.taken ? first.k ^ (1 << (grid_bits - 1 - first.bit)) : first.k;
+  return { moves, rows, per_level: settings.plan.moves, start_k, shown: 0 };
+}
+
+export function start_watch(glue) {
+  const form = document.getElementById('watch-form');
+  const play_button = document.getElementById('watch-play');
+  const trace = document.querySelector('#watch-trace tbody');
+  const xs = [], fs = [];
+  for (let k = 0; k < 131072; k += 64) {
+    xs.push(glue._x_at(k));
+    fs.push(glue._objective_at(k));
+  }
+  const marks = { current: null, best: null };
+  const plot = landscape_plot(document.getElementById('watch-plot'), xs, fs, marks);
+  let walk = null;
+  let timer = null;
+
+  const point = (k) => ({ x: glue._x_at(k), f: glue._objective_at(k) });
+  const show = () => {
+    const { moves, per_level, shown } = walk;
+    const last = shown > 0 ? moves[shown - 1] : null;
+    marks.current = point(last ? last.k : walk.start_k);
+    marks.best = last ? { x: last.best_x, f: last.best } : marks.current;
+    plot.redraw();
+    const level_start = shown - ((shown - 1) % per_level) - 1;
+    const level_moves = last ? moves.slice(level_start, shown) : [];
+    const worse = level_moves.filter((m) => m.delta < 0);
+    show_figures(document.getElementById('watch-now'), [
+      ['moves', `${shown} of ${moves.length}`], ['level', last ? Math.ceil(shown / per_level) : '-'],
+      ['T', last ? last.temperature.toPrecision(6) : '-'],
+      ['worse taken this level', worse.length ? `${worse.filter((m) => m.taken).length} of ${worse.length}` : '-'],
+      ['current x', fixed(marks.current.x, 6)], ['current f', fixed(marks.current.f, 6)],
+      ['best x', fixed(marks.best.x, 6)], ['best f', fixed(marks.best.f, 6)],
+    ]);
+    show_figures(document.getElementById('watch-move'), last ? [
+      ['bit flipped', last.bit], ['Δ', last.delta.toPrecision(6)],
+      ['exp(Δ/T)', last.delta > 0 ? 'above 1' : last.chance.toPrecision(6)],
+      ['draw', last.draw < 0 ? 'none' : fixed(last.draw, 4)], ['taken', last.taken ? 'yes' : 'no'],
+    ] : [['', 'no move yet']]);
+    for (let level = trace.rows.length; level < Math.floor(shown / per_level); ++level) {
+      const tr = trace.insertRow();
+      for (const cell of walk.rows[level]) tr.insertCell().textContent = cell;
+    }
+  };
+
+  const pause = () => {
+    clearInterval(timer);
+    timer = null;
+    play_button.textContent = 'Start';
+  };
+  const step = () => {
+    if (walk.shown === walk.moves.length) return pause();
+    const by_level = form.elements.unit.value === 'level';
+    walk.shown += by_level ? walk.per_level - (walk.shown % walk.per_level) : 1;
+    show();
+  };
+  const play = () => {
+    if (timer !== null) return pause();
+    if (!form.reportValidity()) return;
+    timer = setInterval(step, 1000 / Number(form.elements.speed.value));
+    play_button.textContent = 'Pause';
+  };
+  const reset = () => {
+    pause();
+    const settings = read_settings(form);
+    const recorded = settings && record_walk(glue, settings);
+    if (!recorded) return;
+    walk = recorded;
+    trace.replaceChildren();
+    show();
+  };
+
+  play_button.addEventListener('click', play);
+  document.getElementById('watch-step').addEventListener('click', () => { pause(); step(); });
+  document.getElementById('watch-end').addEventListener('click', () => { pause(); walk.shown = walk.moves.length; show(); });
+  document.getElementById('watch-reset').addEventListener('click', reset);
+  form.addEventListener('change', (event) => { if (event.target.closest('.schedule')) reset(); });
+  const keys = { p: play, n: () => { pause(); step(); }, r: reset };
+  document.getElementById('watch').addEventListener('keydown', (event) => {
+    const typing = event.target.matches('input, select, textarea');
+    const action = keys[event.key.toLowerCase()];
+    if (typing || !action || event.ctrlKey || event.altKey || event.metaKey) return;
+    event.preventDefault();
+    action();
+  });
+  reset();
+}

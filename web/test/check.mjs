@@ -1,0 +1,147 @@
+// The page's checks in headless Chromium: the console against the golden
+// dialogues and the native program, the watched search against the golden
+// trace, many searches and the exact panel against sinc-study, no console
+// error, no long task while a Worker computes, axe-core, the keyboard; and
+// the speed figures. Writes a screenshot to docs/web.png.
+// usage: node web/test/check.mjs SITE_DIR NATIVE_BUILD_DIR
+import puppeteer from 'puppeteer-core';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, readdirSync, statSync, rmSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { serve } from './serve.mjs';
+import { verdict, tally } from './verdict.mjs';
+import { check_program, check_keyboard } from './console-checks.mjs';
+
+const [site, native] = process.argv.slice(2);
+const root = new URL('../../', import.meta.url).pathname;
+
+const study = (...args) => execFileSync(join(native, 'tools/sinc-study'), args, { encoding: 'latin1' });
+const lines = (text) => text.trimEnd().split('\n');
+
+// Sets a form's fields by typing, as a user does; fields is {name: value}.
+async function fill(page, form, fields) {
+  for (const [name, value] of Object.entries(fields)) {
+    const field = await page.$(`${form} [name=${name}]`);
+    await field.click({ clickCount: 3 });
+    await field.type(String(value));
+    await page.keyboard.press('Tab');
+  }
+}
+
+// Presses Enter on a button, then waits until the panel's status says it is done.
+async function run_panel(page, button, state, timeout) {
+  const before = await page.$eval(state, (e) => e.textContent);
+  await page.focus(button);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction((s, b) => {
+    const text = document.querySelector(s).textContent;
+    return text !== b && / in [\d.]+ s\.$/.test(text);
+  }, { timeout, polling: 100 }, state, before);
+  return Number((await page.$eval(state, (e) => e.textContent)).match(/ in ([\d.]+) s\.$/)[1]);
+}
+
+const table_rows = (page, table) => page.$$eval(`${table} tr`, (trs) =>
+  trs.map((tr) => [...tr.cells].map((c) => c.textContent).join('\t')));
+
+async function check_watch(page) {
+  await page.focus('#watch-end');
+  await page.keyboard.press('Enter');
+  const rows = await table_rows(page, '#watch-trace tbody');
+  const golden = lines(readFileSync(join(root, 'tests/golden/trace_seed_37.out'), 'latin1'));
+  const same = rows.filter((row, i) => row === golden[i + 1]).length;
+  verdict('watched search, seed 37: every level as sinc-study --trace', same === golden.length - 1 && rows.length === same,
+    `${same} of ${golden.length - 1} levels`);
+  for (const [key, moves] of [['r', 0], ['n', 1], ['n', 2]]) await page.keyboard.press(key);
+  const now = await page.$eval('#watch-now dd', (e) => e.textContent);
+  verdict('watched search: R resets, N steps', now.startsWith('2 of 1816'), now);
+  await page.keyboard.press('p');
+  await new Promise((done) => setTimeout(done, 400));
+  await page.keyboard.press('p');
+  const played = await page.$eval('#watch-now dd', (e) => parseInt(e.textContent));
+  verdict('watched search: P starts and pauses', played > 2 && played < 1816, `${played} moves`);
+}
+
+async function check_many(page) {
+  await fill(page, '#many-form', { runs: 200, seed: 1 });
+  await page.evaluate(() => { window.long_tasks.length = 0; });
+  await run_panel(page, '#many-run', '#many-state', 30000);
+  const golden = lines(readFileSync(join(root, 'tests/golden/runs_200_seed_1.out'), 'latin1'));
+  const rows = await table_rows(page, '#many-table');
+  verdict('many searches, seeds 1-200: the row of sinc-study', rows.join('\n') === golden.join('\n'), rows[1]);
+  await fill(page, '#many-form', { runs: 10000 });
+  const seconds = await run_panel(page, '#many-run', '#many-state', 60000);
+  const tenthousand = (await table_rows(page, '#many-table'))[1];
+  verdict('many searches: 10000 runs as sinc-study', tenthousand === lines(study('--runs', '10000', '--seed', '1'))[1]);
+  return seconds;
+}
+
+async function check_exact(page, fields, name) {
+  await fill(page, '#exact-form', fields);
+  const seconds = await run_panel(page, '#exact-run', '#exact-state', 120000);
+  const args = Object.entries(fields).flatMap(([k, v]) => [`--${k}`, String(v)]);
+  const expected = lines(study('--exact', '--threads', '2', ...args))[1];
+  const row = (await table_rows(page, '#exact-table'))[1];
+  verdict(`exact panel, ${name}: sinc-study --exact's nine digits`, row === expected, row);
+  return seconds;
+}
+
+async function main() {
+  const { server, url } = await serve(site);
+  const profile = mkdtempSync('/tmp/sinc-anneal-chromium-');
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
+  });
+  const errors = [];
+  const open = async (query) => {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 1100, height: 900 });
+    page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
+    page.on('pageerror', (e) => errors.push(e.message));
+    await page.evaluateOnNewDocument(() => {
+      window.long_tasks = [];
+      new PerformanceObserver((list) => window.long_tasks.push(...list.getEntries().map((e) => e.duration)))
+        .observe({ type: 'longtask', buffered: true });
+    });
+    await page.goto(url + query);
+    await page.waitForSelector('body[data-ready]', { timeout: 20000 });
+    return page;
+  };
+  try {
+    const page = await open('?clock=1000');
+    const ready = await page.evaluate(() => performance.now());
+    await check_program(open, join(native, 'sinc-anneal'), page);
+    await check_watch(page);
+    const many_seconds = await check_many(page);
+    const during = await page.evaluate(() => [...window.long_tasks]);
+    verdict('no main-thread task over 50 ms while a Worker runs searches', during.length === 0, during.join(', '));
+    await check_exact(page, { method: 'anneal', cooling: 0.9, initial: 10, final: 1, moves: 2 }, 'a short schedule');
+    await page.evaluate(() => { window.long_tasks.length = 0; });
+    const exact_seconds = await check_exact(page, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
+      "the program's schedule");
+    const busy = await page.evaluate(() => [...window.long_tasks]);
+    verdict('no main-thread task over 50 ms while a Worker runs the exact engine', busy.length === 0, busy.join(', '));
+    await check_keyboard(page);
+    await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core/axe.min.js') });
+    const violations = await page.evaluate(async () => (await window.axe.run(document, {
+      runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] } })).violations
+      .map((v) => `${v.id} (${v.nodes.length})`));
+    verdict('axe-core: no violation at level A or AA', violations.length === 0, violations.join(', '));
+    await page.evaluate(() => document.getElementById('watch').scrollIntoView());
+    await page.screenshot({ path: join(root, 'docs/web.png') });
+    verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
+    const bytes = readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
+    console.log(`figures: ready in ${ready.toFixed(0)} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
+      `10000 runs ${many_seconds.toFixed(2)} s; exact at the program's schedule ${exact_seconds.toFixed(2)} s`);
+    verdict('figures within their targets', ready < 1000 && bytes < 1.5e6 && many_seconds < 2 && exact_seconds < 15);
+  } finally {
+    await browser.close();
+    server.close();
+    rmSync(profile, { recursive: true, force: true });
+  }
+  process.exit(tally.failed === 0 ? 0 : 1);
+}
+
+main();
