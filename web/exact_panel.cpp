@@ -18,18 +18,9 @@ EM_JS(void, page_exact_level,
        double at_maximum, double distance, const double* current, const double* boltzmann,
        int bars),
       {
-          const at = (p) = > HEAPF64.slice(p >> 3, (p >> 3) + bars);
-          Module.on_level({
-              level,
-              levels,
-              temperature,
-              in_top_basin,
-              above,
-              at_maximum,
-              distance,
-              current : at(current),
-              boltzmann : at(boltzmann)
-          });
+          Module.on_exact_level(level, levels, temperature, in_top_basin, above, at_maximum,
+                                distance, HEAPF64.slice(current >> 3, (current >> 3) + bars),
+                                HEAPF64.slice(boltzmann >> 3, (boltzmann >> 3) + bars));
       });
 EM_JS(void, page_exact_row, (const char* row), { Module.on_row(UTF8ToString(row)); });
 

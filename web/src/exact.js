@@ -9,7 +9,9 @@ const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_
 const bars = 256;
 const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
 
-export function start_exact(worker) {
+export function start_exact(new_worker) {
+  let worker = null;
+  const started = () => (worker ??= new_worker());
   const form = document.getElementById('exact-form');
   const button = document.getElementById('exact-run');
   const bar = document.getElementById('exact-progress');
@@ -28,15 +30,16 @@ export function start_exact(worker) {
       `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
     map.show(bar_xs, level.current, level.boltzmann);
   };
-  // Redraws at most once a frame, however fast the levels come.
+  // Redraws four times a second at most, however fast the levels come, so
+  // that the page stays responsive on a busy machine.
   const redraw = () => {
     if (drawing) return;
     drawing = true;
-    requestAnimationFrame(() => {
+    setTimeout(() => requestAnimationFrame(() => {
       drawing = false;
       distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
       show_level();
-    });
+    }), 250);
   };
   slider.addEventListener('input', show_level);
 
@@ -48,7 +51,7 @@ export function start_exact(worker) {
     bar.value = 0;
     slider.disabled = true;
     state.textContent = 'Working it out…';
-    run_job(worker, button, { job: 'exact', ...settings }, (reply) => {
+    run_job(started, button, { job: 'exact', ...settings }, (reply) => {
       if ('level' in reply) {
         levels.push(reply.level);
         bar.max = reply.level.levels;

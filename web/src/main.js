@@ -12,12 +12,14 @@ const clock_text = new URLSearchParams(location.search).get('clock');
 const fixed_clock = clock_text === null ? undefined : Number(clock_text);
 
 async function start() {
-  const wasm = await WebAssembly.compileStreaming(fetch(new URL('program.wasm', import.meta.url)));
-  const glue = await create_glue({ printErr: (line) => console.warn(line) });
+  const [wasm, glue] = await Promise.all([
+    WebAssembly.compileStreaming(fetch(new URL('program.wasm', import.meta.url))),
+    create_glue({ printErr: (line) => console.warn(line) }),
+  ]);
   const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
   start_watch(glue);
-  start_many(worker());
-  start_exact(worker());
+  start_many(worker);
+  start_exact(worker);
   await start_console(create_program, wasm, fixed_clock);
   const status = document.getElementById('status');
   status.textContent = `Ready in ${Math.round(performance.now())} ms.`;

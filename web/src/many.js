@@ -6,7 +6,9 @@ import { show_table, run_job } from './table.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\tmean_best';
 
-export function start_many(worker) {
+export function start_many(new_worker) {
+  let worker = null;
+  const started = () => (worker ??= new_worker());
   const form = document.getElementById('many-form');
   const button = document.getElementById('many-run');
   const bar = document.getElementById('many-progress');
@@ -20,7 +22,7 @@ export function start_many(worker) {
     bar.max = settings.runs;
     bar.value = 0;
     state.textContent = `Running ${settings.runs} searches…`;
-    run_job(worker, button, { job: 'many', ...settings }, (reply) => {
+    run_job(started, button, { job: 'many', ...settings }, (reply) => {
       if ('progress' in reply) bar.value = reply.progress;
       if ('outcomes' in reply) histogram.show(reply.outcomes, 0.4, 1.52, 56);
       if ('row' in reply) show_table(document.getElementById('many-table'), header, [reply.row]);

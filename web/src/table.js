@@ -16,9 +16,11 @@ export function show_table(table, header, rows) {
   }
 }
 
-// A job for a Worker: posts message, and hands every reply to on_reply until
-// the one that says it is done. Keeps the button off while the job runs.
-export function run_job(worker, button, message, on_reply) {
+// A job for a Worker (started by make_worker on the first job): posts
+// message, and hands every reply to on_reply until the one that says it is
+// done. Keeps the button off while the job runs.
+export function run_job(make_worker, button, message, on_reply) {
+  const worker = make_worker();
   button.disabled = true;
   worker.onmessage = ({ data }) => {
     on_reply(data);

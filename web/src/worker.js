@@ -16,7 +16,9 @@ self.onmessage = async ({ data }) => {
   const glue = await glue_ready;
   glue.on_progress = (done) => postMessage({ progress: done });
   glue.on_outcomes = (best) => postMessage({ outcomes: best }, [best.buffer]);
-  glue.on_level = (level) => postMessage({ level }, [level.current.buffer, level.boltzmann.buffer]);
+  glue.on_exact_level = (level, levels, temperature, in_top_basin, above, at_maximum, distance, current, boltzmann) =>
+    postMessage({ level: { level, levels, temperature, in_top_basin, above, at_maximum, distance, current, boltzmann } },
+      [current.buffer, boltzmann.buffer]);
   glue.on_row = (row) => postMessage({ row });
   const started = performance.now();
   const result = jobs[data.job](glue, data);
