@@ -21,7 +21,6 @@ export function start_exact(new_worker) {
   const map = map_plot(document.getElementById('exact-map'));
   const distance = distance_plot(document.getElementById('exact-distance'));
   let levels = [];
-  let drawing = false;
 
   const show_level = () => {
     const level = levels[Number(slider.value) - 1];
@@ -30,16 +29,11 @@ export function start_exact(new_worker) {
       `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
     map.show(bar_xs, level.current, level.boltzmann);
   };
-  // Redraws four times a second at most, however fast the levels come, so
-  // that the page stays responsive on a busy machine.
-  const redraw = () => {
-    if (drawing) return;
-    drawing = true;
-    setTimeout(() => requestAnimationFrame(() => {
-      drawing = false;
-      distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
-      show_level();
-    }), 250);
+  // The charts are drawn once the engine is done: redrawing them while it
+  // works would hold up the page on a machine with few cores.
+  const draw = () => {
+    distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
+    show_level();
   };
   slider.addEventListener('input', show_level);
 
@@ -58,11 +52,11 @@ export function start_exact(new_worker) {
         bar.value = reply.level.level;
         slider.max = reply.level.levels;
         slider.value = reply.level.level;
-        redraw();
       }
       if ('row' in reply) show_table(document.getElementById('exact-table'), header, [reply.row]);
       if ('done' in reply) {
         slider.disabled = false;
+        draw();
         state.textContent = `${levels.length} levels in ${reply.seconds.toFixed(2)} s.`;
       }
     });
