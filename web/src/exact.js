@@ -18,13 +18,13 @@ export function start_exact(new_worker) {
   const state = document.getElementById('exact-state');
   const slider = document.getElementById('exact-level');
   const slider_text = document.getElementById('exact-level-text');
-  const map = map_plot(document.getElementById('exact-map'));
-  const distance = distance_plot(document.getElementById('exact-distance'));
+  let map = null; // both drawn with the first answer
+  let distance = null;
   let levels = [];
 
   const show_level = () => {
     const level = levels[Number(slider.value) - 1];
-    if (!level) return;
+    if (!level || !map) return;
     slider_text.textContent = `level ${level.level}, T = ${level.temperature.toPrecision(6)}, ` +
       `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
     map.show(bar_xs, level.current, level.boltzmann);
@@ -32,6 +32,8 @@ export function start_exact(new_worker) {
   // The charts are drawn once the engine is done: redrawing them while it
   // works would hold up the page on a machine with few cores.
   const draw = () => {
+    map ??= map_plot(document.getElementById('exact-map'));
+    distance ??= distance_plot(document.getElementById('exact-distance'));
     distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
     show_level();
   };

@@ -13,7 +13,8 @@ const fixed_clock = clock_text === null ? undefined : Number(clock_text);
 
 async function start() {
   const [wasm, glue] = await Promise.all([
-    WebAssembly.compileStreaming(fetch(new URL('program.wasm', import.meta.url))),
+    // Compiled from its bytes, whatever type the file server gives it.
+    fetch(new URL('program.wasm', import.meta.url)).then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b)),
     create_glue({ printErr: (line) => console.warn(line) }),
   ]);
   const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });

@@ -13,7 +13,7 @@ export function start_many(new_worker) {
   const button = document.getElementById('many-run');
   const bar = document.getElementById('many-progress');
   const state = document.getElementById('many-state');
-  const histogram = histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
+  let histogram = null; // drawn with the first runs
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -24,6 +24,7 @@ export function start_many(new_worker) {
     state.textContent = `Running ${settings.runs} searches…`;
     run_job(started, button, { job: 'many', ...settings }, (reply) => {
       if ('progress' in reply) bar.value = reply.progress;
+      histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
       if ('outcomes' in reply) histogram.show(reply.outcomes, 0.4, 1.52, 56);
       if ('row' in reply) show_table(document.getElementById('many-table'), header, [reply.row]);
       if ('done' in reply) {

@@ -5,10 +5,12 @@ import uPlot from 'uplot';
 const width_of = (element) => Math.min(960, element.clientWidth || 800);
 const axis = (label) => ({ label, stroke: '#1a1a1a', grid: { stroke: '#ddd' } });
 
+// A chart; its legend shows only when it has more than one series.
 function chart(element, height, x_label, y_label, series, data, extra = {}) {
   const options = {
     width: width_of(element), height, series: [{ label: x_label }, ...series],
-    axes: [axis(x_label), axis(y_label)], cursor: { drag: { x: false, y: false } }, ...extra,
+    axes: [axis(x_label), axis(y_label)], cursor: { drag: { x: false, y: false } },
+    legend: { show: series.length > 1 }, ...extra,
   };
   return new uPlot(options, data, element);
 }

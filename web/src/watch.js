@@ -58,7 +58,7 @@ export function start_watch(glue) {
     const worse = level_moves.filter((m) => m.delta < 0);
     show_figures(document.getElementById('watch-now'), [
       ['moves', `${shown} of ${moves.length}`], ['level', last ? Math.ceil(shown / per_level) : '-'],
-      ['T', last ? last.temperature.toPrecision(6) : '-'],
+      ['T', last ? String(Number(last.temperature.toPrecision(6))) : '-'],
       ['worse taken this level', worse.length ? `${worse.filter((m) => m.taken).length} of ${worse.length}` : '-'],
       ['current x', fixed(marks.current.x, 6)], ['current f', fixed(marks.current.f, 6)],
       ['best x', fixed(marks.best.x, 6)], ['best f', fixed(marks.best.f, 6)],

@@ -52,7 +52,7 @@ async function check_watch(page) {
   const same = rows.filter((row, i) => row === golden[i + 1]).length;
   verdict('watched search, seed 37: every level as sinc-study --trace', same === golden.length - 1 && rows.length === same,
     `${same} of ${golden.length - 1} levels`);
-  for (const [key, moves] of [['r', 0], ['n', 1], ['n', 2]]) await page.keyboard.press(key);
+  for (const key of ['r', 'n', 'n']) await page.keyboard.press(key);
   const now = await page.$eval('#watch-now dd', (e) => e.textContent);
   verdict('watched search: R resets, N steps', now.startsWith('2 of 1816'), now);
   await page.keyboard.press('p');
@@ -129,8 +129,10 @@ async function main() {
       runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] } })).violations
       .map((v) => `${v.id} (${v.nodes.length})`));
     verdict('axe-core: no violation at level A or AA', violations.length === 0, violations.join(', '));
-    await page.evaluate(() => document.getElementById('watch').scrollIntoView());
-    await page.screenshot({ path: join(root, 'docs/web.png') });
+    await page.select('#watch-form [name=unit]', 'level');
+    await page.focus('#watch-step');
+    for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
+    await page.screenshot({ path: join(root, 'docs/web.png'), fullPage: true });
     verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
     const bytes = readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
     console.log(`figures: ready in ${ready.toFixed(0)} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
