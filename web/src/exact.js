@@ -3,19 +3,15 @@
 // between them, and the row of sinc-study --exact.
 import { read_settings } from './schedule.js';
 import { map_plot, distance_plot } from './plots.js';
-import { show_table, run_job } from './table.js';
+import { show_table, job_runner, panel_parts } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum';
 const bars = 256;
 const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
 
 export function start_exact(new_worker) {
-  let worker = null;
-  const started = () => (worker ??= new_worker());
-  const form = document.getElementById('exact-form');
-  const button = document.getElementById('exact-run');
-  const bar = document.getElementById('exact-progress');
-  const state = document.getElementById('exact-state');
+  const run_job = job_runner(new_worker);
+  const { form, button, bar, state, table } = panel_parts('exact');
   const slider = document.getElementById('exact-level');
   const slider_text = document.getElementById('exact-level-text');
   let map = null; // both drawn with the first answer
@@ -47,7 +43,7 @@ export function start_exact(new_worker) {
     bar.value = 0;
     slider.disabled = true;
     state.textContent = 'Working it out…';
-    run_job(started, button, { job: 'exact', ...settings }, (reply) => {
+    run_job(button, { job: 'exact', ...settings }, (reply) => {
       if ('level' in reply) {
         levels.push(reply.level);
         bar.max = reply.level.levels;
@@ -55,7 +51,7 @@ export function start_exact(new_worker) {
         slider.max = reply.level.levels;
         slider.value = reply.level.level;
       }
-      if ('row' in reply) show_table(document.getElementById('exact-table'), header, [reply.row]);
+      if ('row' in reply) show_table(table, header, [reply.row]);
       if ('done' in reply) {
         slider.disabled = false;
         draw();

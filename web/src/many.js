@@ -2,17 +2,13 @@
 // table row and a histogram of the runs' best objectives.
 import { read_settings } from './schedule.js';
 import { histogram_plot } from './plots.js';
-import { show_table, run_job } from './table.js';
+import { show_table, job_runner, panel_parts } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\tmean_best';
 
 export function start_many(new_worker) {
-  let worker = null;
-  const started = () => (worker ??= new_worker());
-  const form = document.getElementById('many-form');
-  const button = document.getElementById('many-run');
-  const bar = document.getElementById('many-progress');
-  const state = document.getElementById('many-state');
+  const run_job = job_runner(new_worker);
+  const { form, button, bar, state, table } = panel_parts('many');
   let histogram = null; // drawn with the first runs
 
   form.addEventListener('submit', (event) => {
@@ -22,11 +18,11 @@ export function start_many(new_worker) {
     bar.max = settings.runs;
     bar.value = 0;
     state.textContent = `Running ${settings.runs} searches…`;
-    run_job(started, button, { job: 'many', ...settings }, (reply) => {
+    run_job(button, { job: 'many', ...settings }, (reply) => {
       if ('progress' in reply) bar.value = reply.progress;
       histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
-      if ('outcomes' in reply) histogram.show(reply.outcomes, 0.4, 1.52, 56);
-      if ('row' in reply) show_table(document.getElementById('many-table'), header, [reply.row]);
+      if ('outcomes' in reply) histogram.show(reply.outcomes, 50);
+      if ('row' in reply) show_table(table, header, [reply.row]);
       if ('done' in reply) {
         bar.value = settings.runs;
         state.textContent = `${settings.runs} searches in ${reply.seconds.toFixed(2)} s.`;

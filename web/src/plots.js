@@ -35,17 +35,20 @@ export function landscape_plot(element, xs, fs, marks) {
   return { redraw: () => plot.redraw(false) };
 }
 
-// A histogram: counts of values in bins of equal width from low to high.
+// A histogram of values in bins of equal width over their range, its counts
+// on a log scale so that rare outcomes show beside common ones.
 export function histogram_plot(element, x_label) {
   const bars = uPlot.paths.bars({ size: [1, Infinity], align: 1 });
   const series = [{ label: 'runs', stroke: '#1a5fb4', fill: '#1a5fb4aa', paths: bars, points: { show: false } }];
-  const plot = chart(element, 260, x_label, 'runs', series, [[], []], { scales: { x: { time: false } } });
+  const plot = chart(element, 260, x_label, 'runs', series, [[], []],
+    { scales: { x: { time: false }, y: { distr: 3 } } });
   return {
-    show(values, low, high, bins) {
+    show(values, bins) {
+      const low = values.reduce((a, b) => Math.min(a, b));
+      const width = Math.max(values.reduce((a, b) => Math.max(a, b)) - low, 1e-3) / bins;
       const counts = new Array(bins).fill(0);
-      const width = (high - low) / bins;
-      for (const v of values) counts[Math.min(bins - 1, Math.max(0, Math.floor((v - low) / width)))]++;
-      plot.setData([counts.map((_, i) => low + i * width), counts]);
+      for (const v of values) counts[Math.min(bins - 1, Math.floor((v - low) / width))]++;
+      plot.setData([counts.map((_, i) => low + i * width), counts.map((c) => c || null)]);
     },
   };
 }
@@ -61,10 +64,10 @@ export function map_plot(element) {
   return { show: (xs, current, boltzmann) => plot.setData([xs, Array.from(current), Array.from(boltzmann)]) };
 }
 
-// The total-variation distance to equilibrium, level by level, on a log scale.
+// The total-variation distance to equilibrium, level by level.
 export function distance_plot(element) {
   const series = [{ label: 'distance to Boltzmann', stroke: '#1a5fb4', width: 2, points: { show: false } }];
-  const plot = chart(element, 220, 'level', 'distance', series, [[], []],
-    { scales: { x: { time: false }, y: { distr: 3 } } });
+  const plot = chart(element, 220, 'level', 'distance to Boltzmann', series, [[], []],
+    { scales: { x: { time: false } } });
   return { show: (levels, distances) => plot.setData([levels, distances]) };
 }

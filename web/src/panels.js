@@ -1,0 +1,42 @@
+// What the panels that run jobs share: their parts, their Worker, their tables.
+
+// A tool's table on the page: its header line and rows, cells split at tabs.
+export function show_table(table, header, rows) {
+  table.replaceChildren();
+  const head = table.createTHead().insertRow();
+  for (const name of header.split('\t')) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = name;
+    head.append(th);
+  }
+  const body = table.createTBody();
+  for (const row of rows) {
+    const tr = body.insertRow();
+    for (const cell of row.split('\t')) tr.insertCell().textContent = cell;
+  }
+}
+
+// Returns run(button, message, on_reply), which runs a job in a Worker of
+// its own (started by new_worker with the first job): posts message and hands
+// every reply to on_reply until the one that says it is done, the button off
+// meanwhile.
+export function job_runner(new_worker) {
+  let worker = null;
+  return (button, message, on_reply) => {
+    worker ??= new_worker();
+    button.disabled = true;
+    worker.onmessage = ({ data }) => {
+      on_reply(data);
+      if ('done' in data) button.disabled = false;
+    };
+    worker.postMessage(message);
+  };
+}
+
+// The parts of a panel that runs jobs, by their ids: NAME-form, NAME-run,
+// NAME-progress, NAME-state and NAME-table.
+export function panel_parts(name) {
+  const part = (suffix) => document.getElementById(`${name}-${suffix}`);
+  return { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
+}
