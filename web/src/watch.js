@@ -95,6 +95,11 @@ export function start_watch(glue) {
     pause();
     const settings = read_settings(form);
     const recorded = settings && record_walk(glue, settings);
+    if (settings && !recorded) {
+      form.elements.moves.setCustomValidity('A watched search keeps at most 200000 moves: fewer levels or moves, please.');
+      form.reportValidity();
+      form.elements.moves.setCustomValidity('');
+    }
     if (!recorded) return;
     walk = recorded;
     trace.replaceChildren();
