@@ -11,7 +11,7 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { serve } from './serve.mjs';
 import { verdict, tally } from './verdict.mjs';
-import { check_program, check_keyboard } from './console-checks.mjs';
+import { check_program, check_keyboard, type_lines } from './console-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const root = new URL('../../', import.meta.url).pathname;
@@ -95,6 +95,7 @@ async function main() {
       '--disable-background-networking', '--disable-component-update', '--disable-sync', `--user-data-dir=${profile}`],
   });
   const errors = [];
+  const readies = []; // ms from loading to ready, page by page
   const open = async (query) => {
     const page = await browser.newPage();
     await page.setViewport({ width: 1100, height: 900 });
@@ -107,11 +108,11 @@ async function main() {
     });
     await page.goto(url + query);
     await page.waitForSelector('body[data-ready]', { timeout: 20000 });
+    readies.push(Number((await page.$eval('#status', (e) => e.textContent)).match(/(\d+) ms/)[1]));
     return page;
   };
   try {
     const page = await open('?clock=1000');
-    const ready = Number((await page.$eval('#status', (e) => e.textContent)).match(/(\d+) ms/)[1]);
     await check_program(open, join(native, 'sinc-anneal'), page);
     await check_watch(page);
     const many_seconds = await check_many(page);
@@ -129,13 +130,16 @@ async function main() {
       runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] } })).violations
       .map((v) => `${v.id} (${v.nodes.length})`));
     verdict('axe-core: no violation at level A or AA', violations.length === 0, violations.join(', '));
+    await page.click('#console-restart');
+    await type_lines(page, ['1', '2']);
     await page.select('#watch-form [name=unit]', 'level');
     await page.focus('#watch-step');
     for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
     await page.screenshot({ path: join(root, 'docs/web.png'), fullPage: true });
     verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
     const bytes = readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
-    console.log(`figures: ready in ${ready.toFixed(0)} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
+    const ready = readies[1]; // the first page also waits for the new browser to settle
+    console.log(`figures: ready in ${readies.join(' and ')} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
       `10000 runs ${many_seconds.toFixed(2)} s; exact at the program's schedule ${exact_seconds.toFixed(2)} s`);
     // Figures, not checks: they depend on how busy the machine is.
     const short = [[ready < 1000, 'ready'], [bytes < 1.5e6, 'size'], [many_seconds < 2, 'runs'], [exact_seconds < 15, 'exact']]

@@ -18,7 +18,7 @@ async function after_run(page, act) {
 }
 
 // Types each line of lines at the console from the keyboard, Enter after each.
-async function type_lines(page, lines) {
+export async function type_lines(page, lines) {
   for (const line of lines) {
     await page.focus('#console-input');
     await page.keyboard.type(line);
