@@ -26,7 +26,9 @@ export function job_runner(new_worker) {
   return (button, message, on_reply) => {
     worker ??= new_worker();
     button.disabled = true;
+    button.dataset.started = performance.now(); // the time the Worker computed, for the checks
     worker.onmessage = ({ data }) => {
+      if ('done' in data) button.dataset.done = performance.now();
       on_reply(data);
       if ('done' in data) button.disabled = false;
     };
