@@ -52,6 +52,7 @@ export function start_exact(new_worker) {
         slider.value = reply.level.level;
       }
       if ('row' in reply) show_table(table, header, [reply.row]);
+      if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         slider.disabled = false;
         draw();

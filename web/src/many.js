@@ -23,6 +23,7 @@ export function start_many(new_worker) {
       histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
       if ('outcomes' in reply) histogram.show(reply.outcomes, 50);
       if ('row' in reply) show_table(table, header, [reply.row]);
+      if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         bar.value = settings.runs;
         state.textContent = `${settings.runs} searches in ${reply.seconds.toFixed(2)} s.`;

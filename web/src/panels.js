@@ -32,6 +32,10 @@ export function job_runner(new_worker) {
       on_reply(data);
       if ('done' in data) button.disabled = false;
     };
+    worker.onerror = (event) => { // says so, rather than wait for ever
+      button.disabled = false;
+      on_reply({ failed: event.message ?? 'the Worker stopped' });
+    };
     worker.postMessage(message);
   };
 }
