@@ -34,6 +34,15 @@ export function start_exact(new_worker) {
     show_level();
   };
   slider.addEventListener('input', show_level);
+  // The progress bar moves five times a second at most: the page's thread
+  // stays free while the Worker computes.
+  let shown_at = 0;
+  const show_progress = (level) => {
+    if (performance.now() - shown_at < 200 && level.level < level.levels) return;
+    shown_at = performance.now();
+    bar.max = level.levels;
+    bar.value = level.level;
+  };
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -46,14 +55,13 @@ export function start_exact(new_worker) {
     run_job(button, { job: 'exact', ...settings }, (reply) => {
       if ('level' in reply) {
         levels.push(reply.level);
-        bar.max = reply.level.levels;
-        bar.value = reply.level.level;
-        slider.max = reply.level.levels;
-        slider.value = reply.level.level;
+        show_progress(reply.level);
       }
       if ('row' in reply) show_table(table, header, [reply.row]);
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
+        slider.max = levels.length;
+        slider.value = levels.length;
         slider.disabled = false;
         draw();
         state.textContent = `${levels.length} levels in ${reply.seconds.toFixed(2)} s.`;

@@ -9,7 +9,8 @@ const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_
 export function start_many(new_worker) {
   const run_job = job_runner(new_worker);
   const { form, button, bar, state, table } = panel_parts('many');
-  let histogram = null; // drawn with the first runs
+  let histogram = null; // made with the first runs
+  let outcomes = [];
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -20,12 +21,13 @@ export function start_many(new_worker) {
     state.textContent = `Running ${settings.runs} searches…`;
     run_job(button, { job: 'many', ...settings }, (reply) => {
       if ('progress' in reply) bar.value = reply.progress;
-      histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
-      if ('outcomes' in reply) histogram.show(reply.outcomes, 50);
+      if ('outcomes' in reply) outcomes = reply.outcomes;
       if ('row' in reply) show_table(table, header, [reply.row]);
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         bar.value = settings.runs;
+        histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
+        histogram.show(outcomes, 50); // drawn once the Worker is done, as the exact map is
         state.textContent = `${settings.runs} searches in ${reply.seconds.toFixed(2)} s.`;
       }
     });
