@@ -38,6 +38,9 @@ const text_of = (bytes) => {
   return text;
 };
 
+// Starts the console on the program's compiled module; its clock is
+// fixed_clock when given (seconds since 1970), else the page's at each start.
+// Resolves once the program's first menu shows.
 export function start_console(create_program, wasm, fixed_clock) {
   const shown = document.getElementById('console-output');
   const field = document.getElementById('console-input');

@@ -16,7 +16,7 @@ export function read_settings(form) {
   const problem = !(plan.cooling > 0 && plan.cooling < 1) ? 'The cooling must lie between 0 and 1.'
     : levels === 0 ? 'The initial T must be above the final T.'
       : levels * plan.moves > 10000000 ? 'That schedule examines over 10000000 solutions a run.' : '';
-  const last = form.elements[form.elements.final ? 'final' : 'moves'];
+  const last = form.elements.final; // where the browser shows what is wrong
   last.setCustomValidity(problem);
   if (!form.reportValidity()) return null;
   last.setCustomValidity('');
