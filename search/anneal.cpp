@@ -7,8 +7,6 @@
 #include <cmath>
 
 namespace {
-constexpr double no_draw = -1; // a move that improves, or a climber's, draws nothing
-
 // What one run carries from move to move. Besides the vector, it keeps the
 // vector's integer value and its objective at full precision up to date, so
 // that a move decodes and evaluates only the solution it proposes.
@@ -76,7 +74,8 @@ void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
         move_to(run, k, f_of(run, k));
 }
 
-// Inverts one random bit, then keeps or undoes the inversion.
+// Inverts one random bit, then keeps or undoes the inversion. A move that
+// does not improve takes a draw when it anneals, as accepts_worse does.
 void make_move(run_state& run, double temperature)
 {
     const std::int32_t index = random_below(run.g->bits);
@@ -88,7 +87,7 @@ void make_move(run_state& run, double temperature)
     bool taken = next.delta > 0.0f;
     if (!taken && run.variant->rule == move_rule::anneal) {
         draw = uniform_between(0.0, 1.0);
-        taken = takes_worse(next.delta, temperature, draw);
+        taken = beats_draw(next.delta, temperature, draw);
     }
     if (taken)
         take_move(run, next);
@@ -104,10 +103,10 @@ void make_move(run_state& run, double temperature)
 
 bool accepts_worse(float delta, double temperature)
 {
-    return takes_worse(delta, temperature, uniform_between(0.0, 1.0));
+    return beats_draw(delta, temperature, uniform_between(0.0, 1.0));
 }
 
-bool takes_worse(float delta, double temperature, double draw)
+bool beats_draw(float delta, double temperature, double draw)
 {
     return std::exp(delta / temperature) > draw;
 }

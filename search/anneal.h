@@ -16,9 +16,9 @@
 // uniform_between(0, 1).
 bool accepts_worse(float delta, double temperature);
 
-// Returns whether a move that does not improve is taken on draw, a value of
-// uniform_between(0, 1): when exp(delta / temperature) is above it.
-bool takes_worse(float delta, double temperature, double draw);
+// The rule behind accepts_worse, for its draw: true when exp(delta /
+// temperature) is above draw.
+bool beats_draw(float delta, double temperature, double draw);
 
 // --- The search -----------------------------------------------------------
 
@@ -27,6 +27,9 @@ enum class move_rule {
     anneal, // takes it as accepts_worse decides, with one draw
     climb,  // undoes it, without a draw
 };
+
+// What a move's draw is when it takes none.
+inline constexpr double no_draw = -1.0;
 
 // One move as a watcher sees it, once it has been taken or undone.
 struct move_report {
@@ -38,7 +41,7 @@ struct move_report {
     float best_objective;    // the best met so far, and its x
     float best_x;
     std::int32_t bit; // the element the move flipped
-    double draw;      // what takes_worse compared with, or -1 when nothing was drawn
+    double draw;      // the draw accepts_worse compared with, or no_draw
 };
 
 // How to run a search: the rule for moves that do not improve, a function

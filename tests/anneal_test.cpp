@@ -201,7 +201,7 @@ TEST(annealing_search, tells_the_watcher_the_bit_and_the_draw_of_every_move)
             const std::int32_t along = k ^ (1 << (bit_count - 1 - move.bit));
             ASSERT_EQ(move.current_k, move.taken ? along : k);
             if (move.delta > 0 || rule == move_rule::climb) {
-                ASSERT_EQ(move.draw, -1.0);
+                ASSERT_EQ(move.draw, no_draw);
                 ASSERT_EQ(move.taken, move.delta > 0);
             } else {
                 ASSERT_TRUE(move.draw >= 0 && move.draw < 1);
