@@ -7,6 +7,13 @@ import { landscape_plot } from './plots.js';
 const grid_bits = 17;
 const fixed = (v, digits) => v.toFixed(digits);
 
+// The 17 bits of grid point k, most significant first, the bit a move
+// flipped in brackets: 0101[1]111100010101.
+function bits_of(k, flipped) {
+  const bits = k.toString(2).padStart(grid_bits, '0');
+  return `${bits.slice(0, flipped)}[${bits[flipped]}]${bits.slice(flipped + 1)}`;
+}
+
 // The figures of a <dl>, as pairs of a term and its value.
 function show_figures(list, pairs) {
   list.replaceChildren(...pairs.flatMap(([term, value]) => {
@@ -64,7 +71,7 @@ export function start_watch(glue) {
       ['best x', fixed(marks.best.x, 6)], ['best f', fixed(marks.best.f, 6)],
     ]);
     show_figures(document.getElementById('watch-move'), last ? [
-      ['bit flipped', last.bit], ['Δ', last.delta.toPrecision(6)],
+      ['bit flipped', last.bit], ['solution now', bits_of(last.k, last.bit)], ['Δ', last.delta.toPrecision(6)],
       ['exp(Δ/T)', last.delta > 0 ? 'above 1' : last.chance.toPrecision(6)],
       ['draw', last.draw < 0 ? 'none' : fixed(last.draw, 4)], ['taken', last.taken ? 'yes' : 'no'],
     ] : [['', 'no move yet']]);
