@@ -50,6 +50,7 @@ const table_rows = (page, table) => page.$$eval(`${table} tr`, (trs) =>
   trs.map((tr) => [...tr.cells].map((c) => c.textContent).join('\t')));
 
 async function check_watch(page) {
+  await fill(page, '#watch-form', { seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8 });
   await page.focus('#watch-end');
   await page.keyboard.press('Enter');
   const rows = await table_rows(page, '#watch-trace tbody');
