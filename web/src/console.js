@@ -7,10 +7,12 @@
 const newline = 10;
 
 // Runs the program once on input (bytes) with the clock, to its end.
-// Returns its output (bytes) and whether it asked for more input than there
-// was, that is whether it is waiting for the next line.
+// Returns its output (bytes), how much it had printed when it read the
+// input from each place on (a Map), and whether it asked for more input
+// than there was, that is whether it is waiting for the next line.
 async function run_program(create_program, wasm, clock, input) {
   const output = [];
+  const printed_at_read = new Map();
   let at = 0, read_start = 0, wants_more = false;
   const next_byte = () => {
     if (at === input.length || (at > read_start && input[at - 1] === newline)) {
@@ -18,6 +20,7 @@ async function run_program(create_program, wasm, clock, input) {
       read_start = at;
       return null;
     }
+    if (at === read_start) printed_at_read.set(at, output.length);
     return input[at++];
   };
   await create_program({
@@ -28,7 +31,7 @@ async function run_program(create_program, wasm, clock, input) {
     },
     preRun: [(module) => module.FS.init(next_byte, (b) => output.push(b), (b) => output.push(b))],
   });
-  return { output, wants_more };
+  return { output, printed_at_read, wants_more };
 }
 
 const bytes_of = (text) => Array.from(new TextEncoder().encode(text));
@@ -48,28 +51,30 @@ export function start_console(create_program, wasm, fixed_clock) {
   let session;
   let running = Promise.resolve(); // runs one after another, each on the input of its time
 
-  const render = (output) => {
+  // The output, each typed line shown where the program read it.
+  const render = (output, printed_at_read) => {
     shown.replaceChildren();
     let from = 0;
-    for (const mark of [...session.marks, { at: output.length, text: '' }]) {
+    for (const mark of [...session.marks, { input_at: -1, text: '' }]) {
+      const to = printed_at_read.get(mark.input_at) ?? output.length;
       const out = document.createElement('span');
       out.className = 'out';
-      out.textContent = text_of(output.slice(from, mark.at));
+      out.textContent = text_of(output.slice(from, to));
       const typed = document.createElement('span');
       typed.className = 'typed';
       typed.textContent = mark.text;
       shown.append(out, typed);
-      from = mark.at;
+      from = to;
     }
     shown.scrollTop = shown.scrollHeight;
   };
 
   const run = () => (running = running.then(run_now));
   const run_now = async () => {
-    const { output, wants_more } = await run_program(create_program, wasm, session.clock, [...session.input]);
-    session.length = output.length;
+    const { output, printed_at_read, wants_more } =
+      await run_program(create_program, wasm, session.clock, [...session.input]);
     session.ended = session.eof || !wants_more;
-    render(output);
+    render(output, printed_at_read);
     state_line.textContent = session.ended ? 'The program has ended. Start again to run it anew.'
       : `Running, its draws seeded from the clock: ${session.clock}.`;
     shown.dataset.state = session.ended ? 'ended' : 'waiting';
@@ -79,14 +84,14 @@ export function start_console(create_program, wasm, fixed_clock) {
   // Types bytes at the program (echoed as text), and ends the input after them when eof.
   const type = (text, input_bytes, eof) => {
     if (session.ended) return Promise.resolve();
-    session.marks.push({ at: session.length, text });
+    session.marks.push({ input_at: session.input.length, text });
     session.input.push(...input_bytes);
     session.eof = eof;
     return run();
   };
 
   const restart = (input = [], eof = false) => {
-    session = { clock: fixed_clock ?? Math.floor(Date.now() / 1000), input, eof, marks: [], length: 0 };
+    session = { clock: fixed_clock ?? Math.floor(Date.now() / 1000), input, eof, marks: [] };
     return run();
   };
 

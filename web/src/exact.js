@@ -3,7 +3,7 @@
 // between them, and the row of sinc-study --exact.
 import { read_settings } from './schedule.js';
 import { map_plot, distance_plot } from './plots.js';
-import { show_table, job_runner, panel_parts } from './panels.js';
+import { show_table, job_runner, panel_parts, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum';
 const bars = 256;
@@ -17,6 +17,7 @@ export function start_exact(new_worker) {
   let map = null; // both drawn with the first answer
   let distance = null;
   let levels = [];
+  let row = '';
 
   const show_level = () => {
     const level = levels[Number(slider.value) - 1];
@@ -34,15 +35,10 @@ export function start_exact(new_worker) {
     show_level();
   };
   slider.addEventListener('input', show_level);
-  // The progress bar moves five times a second at most: the page's thread
-  // stays free while the Worker computes.
-  let shown_at = 0;
-  const show_progress = (level) => {
-    if (performance.now() - shown_at < 200 && level.level < level.levels) return;
-    shown_at = performance.now();
+  const show_progress = throttled((level) => {
     bar.max = level.levels;
     bar.value = level.level;
-  };
+  });
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -55,14 +51,15 @@ export function start_exact(new_worker) {
     run_job(button, { job: 'exact', ...settings }, (reply) => {
       if ('level' in reply) {
         levels.push(reply.level);
-        show_progress(reply.level);
+        show_progress(reply.level, reply.level.level === reply.level.levels);
       }
-      if ('row' in reply) show_table(table, header, [reply.row]);
+      if ('row' in reply) row = reply.row;
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         slider.max = levels.length;
         slider.value = levels.length;
         slider.disabled = false;
+        show_table(table, header, [row]);
         draw();
         state.textContent = `${levels.length} levels in ${reply.seconds.toFixed(2)} s.`;
       }

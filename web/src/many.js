@@ -2,7 +2,7 @@
 // table row and a histogram of the runs' best objectives.
 import { read_settings } from './schedule.js';
 import { histogram_plot } from './plots.js';
-import { show_table, job_runner, panel_parts } from './panels.js';
+import { show_table, job_runner, panel_parts, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\tmean_best';
 
@@ -11,6 +11,8 @@ export function start_many(new_worker) {
   const { form, button, bar, state, table } = panel_parts('many');
   let histogram = null; // made with the first runs
   let outcomes = [];
+  let row = '';
+  const show_progress = throttled((done) => { bar.value = done; });
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
@@ -20,12 +22,13 @@ export function start_many(new_worker) {
     bar.value = 0;
     state.textContent = `Running ${settings.runs} searches…`;
     run_job(button, { job: 'many', ...settings }, (reply) => {
-      if ('progress' in reply) bar.value = reply.progress;
+      if ('progress' in reply) show_progress(reply.progress);
       if ('outcomes' in reply) outcomes = reply.outcomes;
-      if ('row' in reply) show_table(table, header, [reply.row]);
+      if ('row' in reply) row = reply.row;
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         bar.value = settings.runs;
+        show_table(table, header, [row]);
         histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
         histogram.show(outcomes, 50); // drawn once the Worker is done, as the exact map is
         state.textContent = `${settings.runs} searches in ${reply.seconds.toFixed(2)} s.`;

@@ -46,3 +46,15 @@ export function panel_parts(name) {
   const part = (suffix) => document.getElementById(`${name}-${suffix}`);
   return { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
 }
+
+// Returns update(value, last): calls set(value) five times a second at most,
+// and always for the last value, so that a Worker's replies keep the page's
+// thread free while the Worker computes.
+export function throttled(set) {
+  let shown_at = -Infinity;
+  return (value, last = false) => {
+    if (!last && performance.now() - shown_at < 200) return;
+    shown_at = performance.now();
+    set(value);
+  };
+}

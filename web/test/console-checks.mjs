@@ -54,7 +54,9 @@ export async function check_program(open, program, page) {
   verdict('console: a session that draws, as the native program at the same clock',
     output === native.output && output.includes('Num. de solucoes analisadas = 1816'), `clock ${native.clock}`);
   const echoed = await session.$$eval('#console-output .typed', (s) => s.map((e) => e.textContent).join(''));
-  verdict('console: what was typed shows where it was typed', echoed === lines.join('\n') + '\n');
+  const before_echoes = await session.$$eval('#console-output .out', (s) => s.slice(0, -1).map((e) => e.textContent));
+  verdict('console: what was typed shows at the prompt that read it', echoed === lines.join('\n') + '\n' &&
+    before_echoes.length === lines.length && before_echoes.every((text) => text.endsWith('Escolha: ')));
   verdict('console: 0 ends the program', (await state(session)) === 'ended');
   await after_run(session, async () => { await session.focus('#console-restart'); await session.keyboard.press('Enter'); });
   const menu = readFileSync(join(dialogues, 'quit_at_once.out'), 'latin1');
