@@ -3,15 +3,14 @@
 // between them, and the row of sinc-study --exact.
 import { read_settings } from './schedule.js';
 import { map_plot, distance_plot } from './plots.js';
-import { show_table, job_runner, panel_parts, throttled } from './panels.js';
+import { show_table, job_panel, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum';
 const bars = 256;
 const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
 
 export function start_exact(new_worker) {
-  const run_job = job_runner(new_worker);
-  const { form, button, bar, state, table } = panel_parts('exact');
+  const { form, button, bar, state, table, run_job } = job_panel('exact', new_worker);
   const slider = document.getElementById('exact-level');
   const slider_text = document.getElementById('exact-level-text');
   let map = null; // both drawn with the first answer

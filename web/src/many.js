@@ -2,13 +2,12 @@
 // table row and a histogram of the runs' best objectives.
 import { read_settings } from './schedule.js';
 import { histogram_plot } from './plots.js';
-import { show_table, job_runner, panel_parts, throttled } from './panels.js';
+import { show_table, job_panel, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\tmean_best';
 
 export function start_many(new_worker) {
-  const run_job = job_runner(new_worker);
-  const { form, button, bar, state, table } = panel_parts('many');
+  const { form, button, bar, state, table, run_job } = job_panel('many', new_worker);
   let histogram = null; // made with the first runs
   let outcomes = [];
   let row = '';

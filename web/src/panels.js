@@ -21,9 +21,12 @@ export function show_table(table, header, rows) {
 // its own (started by new_worker with the first job): posts message and hands
 // every reply to on_reply until the one that says it is done, the button off
 // meanwhile.
+// run.stop() ends a job under way, and its Worker with it.
 export function job_runner(new_worker) {
   let worker = null;
-  return (button, message, on_reply) => {
+  let running_button = null;
+  const run = (button, message, on_reply) => {
+    running_button = button;
     worker ??= new_worker();
     button.disabled = true;
     button.dataset.started = performance.now(); // the time the Worker computed, for the checks
@@ -38,13 +41,26 @@ export function job_runner(new_worker) {
     };
     worker.postMessage(message);
   };
+  run.stop = () => {
+    worker?.terminate();
+    worker = null;
+    if (running_button) running_button.disabled = false;
+  };
+  return run;
 }
 
-// The parts of a panel that runs jobs, by their ids: NAME-form, NAME-run,
-// NAME-progress, NAME-state and NAME-table.
-export function panel_parts(name) {
+// The parts of a panel that runs jobs, by their ids (NAME-form, NAME-run,
+// NAME-progress, NAME-state, NAME-table), and run_job, a job_runner on
+// new_worker that NAME-stop stops.
+export function job_panel(name, new_worker) {
   const part = (suffix) => document.getElementById(`${name}-${suffix}`);
-  return { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
+  const parts = { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
+  const run_job = job_runner(new_worker);
+  part('stop').addEventListener('click', () => {
+    run_job.stop();
+    parts.state.textContent = 'Stopped.';
+  });
+  return { ...parts, run_job };
 }
 
 // Returns update(value, last): calls set(value) five times a second at most,

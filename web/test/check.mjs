@@ -75,6 +75,13 @@ async function check_many(page) {
   const golden = lines(readFileSync(join(root, 'tests/golden/runs_200_seed_1.out'), 'latin1'));
   const rows = await table_rows(page, '#many-table');
   verdict('many searches, seeds 1-200: the row of sinc-study', rows.join('\n') === golden.join('\n'), rows[1]);
+  await fill(page, '#many-form', { runs: 1000000 });
+  await page.focus('#many-run');
+  await page.keyboard.press('Enter');
+  await page.focus('#many-stop');
+  await page.keyboard.press('Enter');
+  const stopped = await page.$eval('#many-state', (e) => e.textContent);
+  verdict('many searches: Stop ends a job', stopped === 'Stopped.' && !(await page.$eval('#many-run', (b) => b.disabled)));
   await fill(page, '#many-form', { runs: 10000 });
   const seconds = await run_panel(page, '#many-run', '#many-state', 60000);
   during.push(...(await long_tasks(page, '#many-run')));
