@@ -42,6 +42,7 @@ export function histogram_plot(element, x_label) {
   const series = [{ label: 'runs', stroke: '#1a5fb4', fill: '#1a5fb4aa', paths: bars, points: { show: false } }];
   const plot = chart(element, 260, x_label, 'runs', series, [[], []],
     { scales: { x: { time: false }, y: { distr: 3 } } });
+  plot.axes[0].values = (u, splits) => splits.map((v) => v.toFixed(4)); // bins narrower than 0.001
   return {
     show(values, bins) {
       const low = values.reduce((a, b) => Math.min(a, b));
