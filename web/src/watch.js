@@ -39,10 +39,8 @@ function record_walk(glue, settings) {
   return { moves, rows, per_level: settings.plan.moves, start_k, shown: 0 };
 }
 
-export function start_watch(glue) {
-  const form = document.getElementById('watch-form');
-  const play_button = document.getElementById('watch-play');
-  const trace = document.querySelector('#watch-trace tbody');
+// The landscape: f at every 64th grid point, with the walk drawn on it.
+function start_plot(glue) {
   const xs = [], fs = [];
   for (let k = 0; k < 131072; k += 64) {
     xs.push(glue._x_at(k));
@@ -50,36 +48,56 @@ export function start_watch(glue) {
   }
   const marks = { current: null, best: null };
   const plot = landscape_plot(document.getElementById('watch-plot'), xs, fs, marks);
+  return { marks, redraw: plot.redraw };
+}
+
+// Shows the walk as it stands after walk.shown moves: the plot, the figures,
+// the last move and the rows of the levels done.
+function show_walk(glue, walk, plot, trace) {
+  const { moves, per_level, shown } = walk;
+  const last = shown > 0 ? moves[shown - 1] : null;
+  const k = last ? last.k : walk.start_k;
+  const current = plot.marks.current = { x: glue._x_at(k), f: glue._objective_at(k) };
+  const best = plot.marks.best = last ? { x: last.best_x, f: last.best } : current;
+  plot.redraw();
+  const worse = moves.slice(shown - ((shown - 1) % per_level) - 1, shown).filter((m) => last && m.delta < 0);
+  show_figures(document.getElementById('watch-now'), [
+    ['moves', `${shown} of ${moves.length}`], ['level', last ? Math.ceil(shown / per_level) : '-'],
+    ['T', last ? String(Number(last.temperature.toPrecision(6))) : '-'],
+    ['worse taken this level', worse.length ? `${worse.filter((m) => m.taken).length} of ${worse.length}` : '-'],
+    ['current x', fixed(current.x, 6)], ['current f', fixed(current.f, 6)],
+    ['best x', fixed(best.x, 6)], ['best f', fixed(best.f, 6)],
+  ]);
+  show_figures(document.getElementById('watch-move'), last ? [
+    ['bit flipped', last.bit], ['solution now', bits_of(last.k, last.bit)], ['Δ', last.delta.toPrecision(6)],
+    ['exp(Δ/T)', last.delta > 0 ? 'above 1' : last.chance.toPrecision(6)],
+    ['draw', last.draw < 0 ? 'none' : fixed(last.draw, 4)], ['taken', last.taken ? 'yes' : 'no'],
+  ] : [['', 'no move yet']]);
+  for (let level = trace.rows.length; level < Math.floor(shown / per_level); ++level) {
+    const tr = trace.insertRow();
+    for (const cell of walk.rows[level]) tr.insertCell().textContent = cell;
+  }
+}
+
+// Keys that act within section, {key: action}, unless a field has the focus.
+function bind_keys(section, keys) {
+  section.addEventListener('keydown', (event) => {
+    const typing = event.target.matches('input, select, textarea');
+    const action = keys[event.key.toLowerCase()];
+    if (typing || !action || event.ctrlKey || event.altKey || event.metaKey) return;
+    event.preventDefault();
+    action();
+  });
+}
+
+export function start_watch(glue) {
+  const form = document.getElementById('watch-form');
+  const play_button = document.getElementById('watch-play');
+  const trace = document.querySelector('#watch-trace tbody');
+  const plot = start_plot(glue);
   let walk = null;
   let timer = null;
-
-  const point = (k) => ({ x: glue._x_at(k), f: glue._objective_at(k) });
-  const show = () => {
-    const { moves, per_level, shown } = walk;
-    const last = shown > 0 ? moves[shown - 1] : null;
-    marks.current = point(last ? last.k : walk.start_k);
-    marks.best = last ? { x: last.best_x, f: last.best } : marks.current;
-    plot.redraw();
-    const level_start = shown - ((shown - 1) % per_level) - 1;
-    const level_moves = last ? moves.slice(level_start, shown) : [];
-    const worse = level_moves.filter((m) => m.delta < 0);
-    show_figures(document.getElementById('watch-now'), [
-      ['moves', `${shown} of ${moves.length}`], ['level', last ? Math.ceil(shown / per_level) : '-'],
-      ['T', last ? String(Number(last.temperature.toPrecision(6))) : '-'],
-      ['worse taken this level', worse.length ? `${worse.filter((m) => m.taken).length} of ${worse.length}` : '-'],
-      ['current x', fixed(marks.current.x, 6)], ['current f', fixed(marks.current.f, 6)],
-      ['best x', fixed(marks.best.x, 6)], ['best f', fixed(marks.best.f, 6)],
-    ]);
-    show_figures(document.getElementById('watch-move'), last ? [
-      ['bit flipped', last.bit], ['solution now', bits_of(last.k, last.bit)], ['Δ', last.delta.toPrecision(6)],
-      ['exp(Δ/T)', last.delta > 0 ? 'above 1' : last.chance.toPrecision(6)],
-      ['draw', last.draw < 0 ? 'none' : fixed(last.draw, 4)], ['taken', last.taken ? 'yes' : 'no'],
-    ] : [['', 'no move yet']]);
-    for (let level = trace.rows.length; level < Math.floor(shown / per_level); ++level) {
-      const tr = trace.insertRow();
-      for (const cell of walk.rows[level]) tr.insertCell().textContent = cell;
-    }
-  };
+  const show = () => show_walk(glue, walk, plot, trace);
 
   const pause = () => {
     clearInterval(timer);
@@ -118,13 +136,6 @@ export function start_watch(glue) {
   document.getElementById('watch-end').addEventListener('click', () => { pause(); walk.shown = walk.moves.length; show(); });
   document.getElementById('watch-reset').addEventListener('click', reset);
   form.addEventListener('change', (event) => { if (event.target.closest('.schedule')) reset(); });
-  const keys = { p: play, n: () => { pause(); step(); }, r: reset };
-  document.getElementById('watch').addEventListener('keydown', (event) => {
-    const typing = event.target.matches('input, select, textarea');
-    const action = keys[event.key.toLowerCase()];
-    if (typing || !action || event.ctrlKey || event.altKey || event.metaKey) return;
-    event.preventDefault();
-    action();
-  });
+  bind_keys(document.getElementById('watch'), { p: play, n: () => { pause(); step(); }, r: reset });
   reset();
 }
