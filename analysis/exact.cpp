@@ -1,8 +1,8 @@
 #include "exact.h"
 
+#include "coding.h"
 #include "landscape.h"
 #include "lanes.h"
-#include "objective.h"
 #include "study.h"
 
 #include <algorithm>
@@ -93,7 +93,7 @@ constexpr std::size_t move_slot(std::int32_t k, std::int32_t bit)
 
 // What stays fixed for the whole computation.
 struct exact_grid {
-    std::vector<double> objective;             // f(k), not narrowed
+    std::vector<double> objective;             // f of each state, not narrowed
     std::vector<float> worse;                  // the distinct deltas <= 0 of all moves, ascending
     std::vector<std::uint32_t> worse_moves;    // the slots of the moves whose delta is <= 0
     std::vector<std::uint32_t> rank;           // for each of them, the index of its delta in worse
@@ -394,16 +394,14 @@ void rank_deltas(exact_grid& grid)
         }
 }
 
-exact_grid make_grid()
+// The chain's states are vectors: f of each is f at the point it stands for.
+exact_grid make_grid(coding code)
 {
     exact_grid grid;
-    grid.objective.resize(grid_points);
+    grid.objective = problem_objective_table(code);
     float highest = 0.0f;
-    for (std::int32_t k = 0; k < grid_points; ++k) {
-        grid.objective[static_cast<std::size_t>(k)] = objective(grid_x(k));
-        highest =
-            std::max(highest, static_cast<float>(grid.objective[static_cast<std::size_t>(k)]));
-    }
+    for (const double f : grid.objective)
+        highest = std::max(highest, static_cast<float>(f));
     for (std::int32_t k = 0; k < grid_points; ++k) {
         const auto f = static_cast<float>(grid.objective[static_cast<std::size_t>(k)]);
         if (f > success_threshold)
@@ -460,11 +458,11 @@ exact_level level_report(const exact_grid& grid, exact_walk& walk, std::int32_t 
             grid.objective.data()};
 }
 
-exact_result final_figures(exact_walk& walk, std::int32_t levels)
+exact_result final_figures(exact_walk& walk, std::int32_t levels, coding code)
 {
     show_chains(walk);
     const std::vector<grid_peak> peaks = grid_peaks();
-    const std::vector<std::int32_t> basins = grid_basins(peaks);
+    const std::vector<std::int32_t> basins = by_state(code, grid_basins(peaks));
     exact_result result{walk.held[above_chain], walk.held[maximum_chain], {}, levels};
     for (std::size_t j = 0; j < peaks.size(); ++j)
         result.basins.push_back(
@@ -498,10 +496,10 @@ std::int32_t run_share(const exact_grid& grid, exact_walk& walk, move_rule rule,
 }
 } // namespace
 
-exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t threads,
+exact_result exact_search(move_rule rule, coding code, const schedule& plan, std::int32_t threads,
                           void (*on_level)(const exact_level& level, void* context), void* context)
 {
-    const exact_grid grid = make_grid();
+    const exact_grid grid = make_grid(code);
     exact_walk walk = make_walk(grid);
     const std::int32_t count = std::clamp(threads, 1, tiles);
     std::barrier<> met(count);
@@ -520,7 +518,7 @@ exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t thr
     levels = run_share(grid, walk, rule, plan, share_of(0, count), met, moved, on_level, context);
     for (std::thread& helper : helpers)
         helper.join();
-    return final_figures(walk, levels);
+    return final_figures(walk, levels, code);
 }
 
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,

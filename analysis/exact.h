@@ -1,9 +1,12 @@
 #pragma once
-// The search as a Markov chain on the grid's 131072 points: the probability
-// of every current solution, carried forward move by move from the uniform
-// start, with the draws of the search counted exactly instead of sampled.
+// The search as a Markov chain on the 131072 vectors of 17 bits: the
+// probability of every current solution, carried forward move by move from
+// the uniform start, with the draws of the search counted exactly instead of
+// sampled. A state is a vector's integer value; in Gray code it stands for
+// another grid point than its value (see coding.h), and only f changes.
 
 #include "anneal.h"
+#include "coding.h"
 #include "problem.h"
 
 #include <cstdint>
@@ -11,7 +14,7 @@
 
 inline constexpr std::int32_t grid_points = problem_grid.full_scale + 1;
 
-// The chain after one level. Each array holds grid_points values, by k.
+// The chain after one level. Each array holds grid_points values, by state.
 struct exact_level {
     std::int32_t level; // 0 for the first
     double temperature;
@@ -20,27 +23,28 @@ struct exact_level {
     const double* never_at_maximum; // P(it is k and the grid's best point was not visited yet)
     double above;                   // P(a point above 1.5 was visited), 1 - sum of never_above
     double at_maximum;              // P(the best point was visited), 1 - sum of never_at_maximum
-    const double* objective;        // f(k), not narrowed
+    const double* objective;        // f of each state, not narrowed
 };
 
 struct exact_result {
-    double above;      // P(the best objective ends above 1.5)
-    double at_maximum; // P(the run ends on the point of the grid's highest float f)
+    double above;      // P(the search reaches an objective above 1.5)
+    double at_maximum; // P(it reaches the point of the grid's highest float f)
     std::vector<double>
         basins;          // P(the last current solution is in peak j's basin), j as in grid_peaks()
     std::int32_t levels; // the levels the schedule ran
 };
 
-// Carries the distribution of rule's search on plan from the uniform start
-// through every move and returns the figures of its end; calls on_level with
+// Carries the distribution of rule's search in code on plan from the uniform
+// start through every move and returns the figures of its end; calls on_level with
 // context after each level, unless it is null. threads (at least 1) share
 // each move, and the figures do not depend on their number. A plan that runs
 // no level gives the start's figures; moves_per_level must be at least 0.
-exact_result exact_search(move_rule rule, const schedule& plan, std::int32_t threads,
+exact_result exact_search(move_rule rule, coding code, const schedule& plan, std::int32_t threads,
                           void (*on_level)(const exact_level& level, void* context), void* context);
 
 // Returns the probability that current (grid_points values) puts on the
-// basin of peak (basins from grid_basins); 0 for a peak that owns no point.
+// basin of peak (basins from grid_basins, by state as by_state gives them
+// for a Gray chain); 0 for a peak that owns no point.
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
                    std::int32_t peak);
 

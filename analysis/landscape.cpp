@@ -5,6 +5,19 @@
 
 #include <algorithm>
 
+namespace {
+// Whether flipping some bit of the vector of integer value state leads to a
+// higher f, with f by state in table, compared as the program stores it.
+bool some_flip_improves(const std::vector<double>& table, std::int32_t state)
+{
+    const auto here = static_cast<float>(table[static_cast<std::size_t>(state)]);
+    for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
+        if (static_cast<float>(table[static_cast<std::size_t>(state ^ (1 << bit))]) > here)
+            return true;
+    return false;
+}
+} // namespace
+
 void grid_bits_of(std::int32_t k, std::int32_t* bits)
 {
     for (std::int32_t i = 0; i < problem_grid.bits; ++i)
@@ -72,4 +85,19 @@ std::vector<std::int32_t> grid_basins(const std::vector<grid_peak>& peaks)
         from = to + 1;
     }
     return basins;
+}
+
+std::vector<grid_peak> one_flip_peaks(coding code)
+{
+    const std::vector<double> table = problem_objective_table(code);
+    std::vector<grid_peak> peaks;
+    for (std::int32_t state = 0; state <= problem_grid.full_scale; ++state)
+        if (!some_flip_improves(table, state)) {
+            const std::int32_t k = point_of(code, state);
+            peaks.push_back({k, grid_x(k), grid_objective(k)});
+        }
+    std::sort(peaks.begin(), peaks.end(), [](const grid_peak& a, const grid_peak& b) {
+        return a.value != b.value ? a.value > b.value : a.k < b.k;
+    });
+    return peaks;
 }

@@ -2,6 +2,7 @@
 // The objective over the program's grid: the 131072 points that 17 bits
 // give on [-2, 2], and the local maxima of that landscape.
 
+#include "coding.h"
 #include "problem.h"
 
 #include <cstdint>
@@ -39,3 +40,13 @@ std::vector<grid_peak> grid_peaks();
 // holds k. Basins are split at the lowest point between neighbouring peaks.
 // peaks must come from grid_peaks().
 std::vector<std::int32_t> grid_basins(const std::vector<grid_peak>& peaks);
+
+// --- Where a climber stops ------------------------------------------------
+
+// Returns the one-flip peaks of code: the grid points from which no single
+// flip of the vector that stands for them leads to a higher f, as the
+// program stores it: where a hill-climber's best stops rising. (The search
+// compares the new f as stored with the old at full precision, so on a
+// plateau of equal stored values a climber may still move, never higher.)
+// Highest first, then by k; x and value as grid_x and grid_objective give.
+std::vector<grid_peak> one_flip_peaks(coding code);

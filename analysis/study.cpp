@@ -21,12 +21,13 @@ std::int32_t random_solution(std::int32_t* bits)
     return bits_to_integer(bits, problem_grid.bits);
 }
 
-// f at grid point k as a run reports it, narrowed, from setup's table if any.
-float objective_at(const run_setup& setup, std::int32_t k)
+// f at the vector of integer value state as a run reports it, narrowed,
+// from setup's table if any.
+float objective_at(const run_setup& setup, std::int32_t state)
 {
     if (setup.objective_table == nullptr)
-        return grid_objective(k);
-    return static_cast<float>(setup.objective_table[k]);
+        return grid_objective(point_of(setup.code, state));
+    return static_cast<float>(setup.objective_table[state]);
 }
 
 // The best of count random solutions, the first of them the start. Each is
@@ -70,26 +71,23 @@ std::vector<schedule> sweep_schedules(double initial_temperature)
     return plans;
 }
 
-std::vector<double> problem_objective_table()
-{
-    std::vector<double> table(static_cast<std::size_t>(problem_grid.full_scale) + 1);
-    fill_objective_table(problem_grid, table.data());
-    return table;
-}
-
 run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 {
     std::int32_t bits[problem_grid.bits];
     seed_random(seed);
     const std::int32_t start = random_solution(bits);
     float current = objective_at(setup, start);
-    if (setup.method == study_method::sample)
-        return best_of_samples(setup, {start, current}, examined_per_run(setup.plan));
-    const move_rule rule =
-        setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
-    search_from({rule, setup.watch, setup.context, setup.objective_table}, problem_grid, setup.plan,
-                bits, &current);
-    return {bits_to_integer(bits, problem_grid.bits), current};
+    run_outcome end{start, current}; // k holds the vector's integer value until the end
+    if (setup.method == study_method::sample) {
+        end = best_of_samples(setup, end, examined_per_run(setup.plan));
+    } else {
+        const move_rule rule =
+            setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
+        search_from({rule, setup.watch, setup.context, setup.objective_table}, problem_grid,
+                    setup.plan, bits, &current);
+        end = {bits_to_integer(bits, problem_grid.bits), current};
+    }
+    return {point_of(setup.code, end.k), end.best_objective};
 }
 
 // Each thread takes the next run not yet taken, so that threads finish

@@ -4,6 +4,7 @@
 // run starts from a random solution, as option 1 draws it.
 
 #include "anneal.h"
+#include "coding.h"
 #include "problem.h"
 #include "progress.h"
 
@@ -39,27 +40,26 @@ inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 
 // How to run: the method and its schedule (sample draws as many solutions
 // as the schedule examines, its start among them), a watcher of every move
-// (none when null; sample makes no moves), and f at every grid point, from
-// problem_objective_table (null: f is evaluated). The schedule must pass
-// examined_per_run. A run prints nothing.
+// (none when null; sample makes no moves; it sees integer values of
+// vectors), f at every vector, from problem_objective_table(code) (null: f
+// is evaluated, in binary only), and the code the vectors are read in. The
+// schedule must pass examined_per_run. A run prints nothing.
 struct run_setup {
     study_method method;
     schedule plan;
     void (*watch)(const move_report& move, void* context);
     void* context;
     const double* objective_table;
+    coding code;
 };
 
-// Returns f at every point of the program's grid, indexed by k: what runs
-// look f up in instead of evaluating it, which is most of a move's cost.
-std::vector<double> problem_objective_table();
-
 struct run_outcome {
-    std::int32_t k;       // the grid point the run ended on
+    std::int32_t k;       // the best grid point the run reached, as it reports it
     float best_objective; // the best objective it met, as it reports it
 };
 
-// One run of setup from a random start, all its draws from seed.
+// One run of setup from a random start, all its draws from seed. Runs in
+// either code make the same draws, so the same starts and flips.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
 
 // Runs runs runs of setup, run i from seed first_seed + i, spread over
@@ -75,7 +75,7 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
 // maximum's peak reaches it.
 inline constexpr float success_threshold = 1.5f;
 
-// The shares of runs that succeeded and that ended on the grid's best
+// The shares of runs that succeeded and that reached the grid's best
 // point, and their mean best objective.
 struct run_summary {
     double above_threshold;

@@ -66,8 +66,8 @@ void bm_decode_bits(benchmark::State& state)
 // solution examined, for sampling).
 void bm_run(benchmark::State& state, study_method method)
 {
-    const std::vector<double> table = problem_objective_table();
-    const run_setup setup{method, problem_schedule, nullptr, nullptr, table.data()};
+    const std::vector<double> table = problem_objective_table(coding::binary);
+    const run_setup setup{method, problem_schedule, nullptr, nullptr, table.data(), coding::binary};
     std::uint32_t run_seed = seed;
     for (auto _ : state)
         benchmark::DoNotOptimize(run_once(setup, run_seed++));
@@ -90,7 +90,8 @@ void bm_exact(benchmark::State& state)
     const schedule& plan = problem_schedule;
     const auto threads = static_cast<std::int32_t>(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(exact_search(move_rule::anneal, plan, threads, nullptr, nullptr));
+        benchmark::DoNotOptimize(
+            exact_search(move_rule::anneal, coding::binary, plan, threads, nullptr, nullptr));
 }
 } // namespace
 

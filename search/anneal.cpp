@@ -20,6 +20,7 @@ struct run_state {
     double f;                 // objective of the decoded bits, not narrowed
     float best_objective;
     float best_x;
+    std::int32_t best_k;
 };
 
 float x_of(const run_state& run, std::int32_t k)
@@ -62,6 +63,7 @@ void take_move(run_state& run, const proposal& next)
         copy_bits(run.best_bits, run.bits, run.g->bits);
         run.best_objective = *run.current_objective;
         run.best_x = x_of(run, next.k); // decoded only for a new best
+        run.best_k = next.k;
     }
 }
 
@@ -78,6 +80,7 @@ void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
 // does not improve takes a draw when it anneals, as accepts_worse does.
 void make_move(run_state& run, double temperature)
 {
+    const std::int32_t from = run.k;
     const std::int32_t index = random_below(run.g->bits);
     proposal next{run.k + flip_bit_change(run.bits, run.g->bits, index), 0, 0};
     next.f = f_of(run, next.k);
@@ -94,8 +97,8 @@ void make_move(run_state& run, double temperature)
     else
         undo_move(run, index, next.k);
     if (run.variant->watch != nullptr)
-        run.variant->watch({temperature, next.delta, taken, run.k, *run.current_objective,
-                            run.best_objective, run.best_x, index, draw},
+        run.variant->watch({temperature, index, from, next.k, next.delta, draw, taken, run.k,
+                            *run.current_objective, run.best_objective, run.best_x, run.best_k},
                            run.variant->context);
 }
 
@@ -124,7 +127,7 @@ search_result search_from(const search_variant& variant, const grid& g, const sc
     copy_bits(best_bits, bits, g.bits);
     const std::int32_t k = bits_to_integer(bits, g.bits);
     const auto x = static_cast<float>(decode_integer(k, g));
-    run_state run{bits, best_bits, &g, &variant, current_objective, k, 0, *current_objective, x};
+    run_state run{bits, best_bits, &g, &variant, current_objective, k, 0, *current_objective, x, k};
     run.f = f_of(run, k);
 
     const auto levels = static_cast<std::int32_t>(for_each_level(plan, [&](std::int64_t, double t) {

@@ -34,14 +34,17 @@ inline constexpr double no_draw = -1.0;
 // One move as a watcher sees it, once it has been taken or undone.
 struct move_report {
     double temperature;
-    float delta; // the change of f that the move proposed
+    std::int32_t bit;    // the element flipped
+    std::int32_t from_k; // the integer value of the solution it was made from
+    std::int32_t to_k;   // and of the solution it proposed
+    float delta;         // the change of f that the move proposed
+    double draw;         // the draw accepts_worse compared with, or no_draw
     bool taken;
     std::int32_t current_k;  // the integer value of the current solution now
     float current_objective; // f of the current solution now, narrowed
-    float best_objective;    // the best met so far, and its x
+    float best_objective;    // the best met so far, its x and integer value
     float best_x;
-    std::int32_t bit; // the element the move flipped
-    double draw;      // the draw accepts_worse compared with, or no_draw
+    std::int32_t best_k;
 };
 
 // How to run a search: the rule for moves that do not improve, a function

@@ -35,8 +35,9 @@ TEST(exact_search, keeps_every_probability_and_ignores_the_thread_count)
     const schedule plan{0.5, 1.0, 0.1, 8}; // 4 levels, cooling fast
     level_record one;
     level_record two;
-    const exact_result result = exact_search(move_rule::anneal, plan, 1, record, &one);
-    exact_search(move_rule::anneal, plan, 2, record, &two);
+    const exact_result result =
+        exact_search(move_rule::anneal, coding::binary, plan, 1, record, &one);
+    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &two);
     EXPECT_EQ(result.levels, 4);
     EXPECT_LT(one.worst_loss, 1e-12);
     EXPECT_EQ(one.figures, two.figures); // bit for bit
@@ -47,7 +48,7 @@ TEST(exact_search, settles_on_the_boltzmann_distribution_at_a_fixed_temperature)
 {
     const schedule plan{1.0 - 1e-9, 1.0, 1.0 - 1.45e-8, 8}; // 15 levels at T = 1
     level_record seen;
-    exact_search(move_rule::anneal, plan, 2, record, &seen);
+    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &seen);
     // Not 0: the draws take a worse move with probability ceil(10000 exp(delta / T)) / 10000.
     EXPECT_LT(seen.last_distance, 1e-4);
 }

@@ -1,6 +1,7 @@
 // The built programs run as a user's pipe would: whole dialogues through
 // sinc-anneal, and sinc-study against facts that do not come from its code.
 
+#include "coding.h"
 #include "exact.h"
 #include "landscape.h"
 #include "objective.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -68,7 +70,8 @@ TEST(dialogue, golden_files)
 // Two random solutions in a row differ, and their x and f are those of their
 // bits. Option 2 searches from the current one, and a second search
 // continues from the best of the first; each examines 227 levels of 8 moves.
-// The source is seeded from the clock: a start a second later draws anew.
+// The source is seeded from the clock in whole seconds: a start a second
+// later draws anew, and two starts within one second draw alike.
 TEST(dialogue, random_solutions_and_searches_from_them)
 {
     const std::string output = dialogue("1\n1\n2\n2\n0\n");
@@ -94,8 +97,14 @@ TEST(dialogue, random_solutions_and_searches_from_them)
     EXPECT_EQ(std::regex_replace(rest, search_report, ""), menu + menu + menu + menu + menu);
     for (const std::time_t now = std::time(nullptr); std::time(nullptr) == now;)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const std::time_t second = std::time(nullptr);
     const std::string later = dialogue("1\n0\n");
+    const std::string again = dialogue("1\n0\n");
     EXPECT_NE(matches(later, random_report).at(0).str(1), solutions[0].str(1));
+    if (std::time(nullptr) == second) { // two starts within one second draw alike
+        EXPECT_EQ(matches(again, random_report).at(0).str(1),
+                  matches(later, random_report).at(0).str(1));
+    }
 }
 
 // Every objective a search prints is f of the x printed beside it, to the
@@ -167,7 +176,7 @@ TEST(study_tool, sampling_follows_its_formula)
     const auto sample = study("--method sample --moves 1 --runs 3000");
     EXPECT_EQ(sample.at(0), (std::vector<std::string>{"method", "cooling", "initial", "final",
                                                       "moves", "examined", "runs", "above_1_5",
-                                                      "at_maximum", "mean_best"}));
+                                                      "reached_best", "mean_best"}));
     ASSERT_EQ(sample.at(1).at(5), "227");
     EXPECT_NEAR(std::stod(sample[1].at(7)), p, 4 * std::sqrt(p * (1 - p) / 3000));
     EXPECT_NEAR(std::stod(study("--exact --method sample --moves 1").at(1).at(6)), p, 1e-9);
@@ -176,19 +185,28 @@ TEST(study_tool, sampling_follows_its_formula)
 // Two independent computations of one fact: the shares of 3000 seeded runs
 // that end above 1.5 and on the best point lie within 4 standard errors of
 // the exact probabilities, for annealing and climbing, on the program's
-// schedule and on a short cold one.
-TEST(study_tool, runs_agree_with_the_exact_probabilities)
+// schedule and on a short cold one, with the bits read in either code.
+// How a code shows in the name of a test.
+void PrintTo(coding code, std::ostream* out)
+{
+    *out << coding_names[static_cast<int>(code)];
+}
+
+class runs_agree_with_the_exact_probabilities : public testing::TestWithParam<coding> {};
+
+TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
 {
     constexpr double runs = 3000;
+    const std::string code = std::string(" --coding ") + coding_names[static_cast<int>(GetParam())];
     const std::pair<std::string, schedule> schedules[] = {
         {"--runs 3000", problem_schedule},
         {"--runs 3000 --initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}}};
     for (const auto& [arguments, plan] : schedules)
         for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
             const std::string method =
-                rule == move_rule::anneal ? " --method anneal" : " --method climb";
+                (rule == move_rule::anneal ? " --method anneal" : " --method climb") + code;
             const auto row = study(arguments + method).at(1);
-            const exact_result exact = exact_search(rule, plan, 2, nullptr, nullptr);
+            const exact_result exact = exact_search(rule, GetParam(), plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
                 EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))
@@ -196,7 +214,52 @@ TEST(study_tool, runs_agree_with_the_exact_probabilities)
         }
 }
 
-// The same command prints the same figures, on one thread or more. A trace
+INSTANTIATE_TEST_SUITE_P(study_tool, runs_agree_with_the_exact_probabilities,
+                         testing::Values(coding::binary, coding::gray),
+                         [](const testing::TestParamInfo<coding>& code) {
+                             return std::string(coding_names[static_cast<int>(code.param)]);
+                         });
+
+// The trace of every move agrees with the level trace of the same seed: the
+// same current and best at the end of each level. Each move starts where the
+// last one left the search, flips the bit it names in the vector that
+// stands for x_before in its code, and is taken when it improves or when
+// exp(delta / T) is above its draw.
+TEST(study_tool, the_trace_of_every_move_agrees_with_the_level_trace)
+{
+    const auto state = [](coding code, const std::string& x) {
+        return state_of(
+            code, static_cast<std::int32_t>(std::lround((std::stod(x) + 2) * full_scale / 4)));
+    };
+    for (const coding code : {coding::binary, coding::gray}) {
+        const std::string arguments =
+            std::string("--trace --seed 5 --coding ") + coding_names[static_cast<int>(code)];
+        const auto levels = study(arguments);
+        const auto moves = study(arguments + " --every-move");
+        ASSERT_EQ(moves.size(), 1u + 1816);
+        std::string now = moves[1].at(4);
+        for (std::size_t i = 1; i < moves.size(); ++i) {
+            const std::vector<std::string>& move = moves[i];
+            ASSERT_EQ(move.at(4), now) << i;
+            const bool taken = move.at(9) == "yes";
+            const bool improves = std::stod(move[6]) > 0;
+            ASSERT_EQ(taken, improves || std::stod(move[7]) > std::stod(move[8])) << i;
+            ASSERT_EQ(move[8] == "-", improves) << i;
+            ASSERT_EQ(state(code, move[4]) ^ state(code, move[5]), 1 << (16 - std::stoi(move[3])));
+            now = taken ? move[5] : move[4];
+            if (i % 8 == 0) {
+                const std::vector<std::string>& level = levels.at(i / 8);
+                ASSERT_EQ(level.at(1), move[1]);
+                EXPECT_EQ((std::vector{level[3], level[5], level[6]}),
+                          (std::vector{now, move[10], move[11]}))
+                    << i;
+            }
+        }
+    }
+}
+
+// The same command prints the same figures, on one thread or more; a sweep
+// of one method prints that method's rows of the whole sweep. A trace
 // follows the schedule, T = 100 * 0.97^(level - 1), and ends on the best
 // objective of its run.
 TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
@@ -204,6 +267,10 @@ TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
     const auto sweep = study("--sweep --runs 3 --seed 7 --threads 1");
     EXPECT_EQ(sweep.size(), 1u + 3 * 36);
     EXPECT_EQ(study("--sweep --runs 3 --seed 7 --threads 2"), sweep);
+    std::vector<std::vector<std::string>> climbs{sweep[0]};
+    std::copy_if(sweep.begin(), sweep.end(), std::back_inserter(climbs),
+                 [](const auto& row) { return row[0] == "climb"; });
+    EXPECT_EQ(study("--sweep --method climb --runs 3 --seed 7"), climbs);
     const std::string reliability = tools + "/sinc-reliability --runs 50 --threads ";
     EXPECT_EQ(run_command(reliability + "1", "").output, run_command(reliability + "3", "").output);
     const auto trace = study("--trace --seed 5");
@@ -229,44 +296,89 @@ TEST(study_tool, seeded_runs_print_the_golden_files)
     EXPECT_EQ(compared, 3);
 }
 
-// Bad arguments: one line on standard error that says what is wrong, and
-// status 2, from every tool; --help answers with status 0.
+// Bad arguments: status 2 and one line on standard error that says what is
+// wrong, in one wording for each kind of error across the tools; options
+// that a mode would not use are refused with it. --help and --version answer
+// with status 0, the help within 80 columns.
 TEST(study_tool, tools_reject_bad_arguments_with_status_2)
 {
-    for (const std::string arguments : {"study --bogus",
-                                        "study --cooling 1",
-                                        "study --cooling 0",
-                                        "study --cooling x",
-                                        "study --cooling ''",
-                                        "study --runs 0",
-                                        "study --runs 5x",
-                                        "study --moves 0",
-                                        "study --method best",
-                                        "study --initial 0.1",
-                                        "study --initial nan",
-                                        "study --final -1",
-                                        "study --seed -1",
-                                        "study --cooling 0.999999 --final 1e-30",
-                                        "study --trace --method sample",
-                                        "study --sweep --trace",
-                                        "study x",
-                                        "study --threads 0",
-                                        "reliability --threads x",
-                                        "reliability 1e3",
-                                        "reliability --runs 4294967297",
-                                        "reliability --runs 10abc",
-                                        "reliability --runs 0",
-                                        "landscape --bogus",
-                                        "landscape x"}) {
-        const program_run run = run_command((tools + "/sinc-").append(arguments), "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"study --bogus", "not understood: --bogus"},
+        {"study x", "not understood: x"},
+        {"landscape --runs 5", "not understood: --runs 5"},
+        {"reliability 1e3", "not understood: 1e3"},
+        {"study --runs", "--runs needs a value"},
+        {"study --runs --exact", "--runs needs a value"},
+        {"study --cooling ''", "--cooling needs a value"},
+        {"study --runs 5 --runs 6", "--runs is given more than once"},
+        {"study --sweep=0", "--sweep takes no value"},
+        {"study --runs abc", "--runs must be a whole number, not abc"},
+        {"study --runs 1e3", "--runs must be a whole number, not 1e3"},
+        {"study --runs 0x10", "--runs must be a whole number, not 0x10"},
+        {"reliability --runs 10abc", "--runs must be a whole number, not 10abc"},
+        {"study --moves 1.5", "--moves must be a whole number, not 1.5"},
+        {"reliability --threads x", "--threads must be a whole number, not x"},
+        {"study --runs 0", "--runs must be from 1 to 1000000, not 0"},
+        {"reliability --runs 4294967297", "--runs must be from 1 to 1000000, not 4294967297"},
+        {"study --moves 0", "--moves must be from 1 to 10000000, not 0"},
+        {"study --seed -1", "--seed must be from 0 to 4294967295, not -1"},
+        {"study --threads 0", "--threads must be from 1 to 256, not 0"},
+        {"study --threads 1000", "--threads must be from 1 to 256, not 1000"},
+        {"study --method best", "--method must be anneal, climb or sample, not best"},
+        {"study --cooling x", "--cooling must be a number, not x"},
+        {"study --initial nan", "--initial must be a number, not nan"},
+        {"study --cooling 1", "--cooling must lie above 0 and below 1, not 1"},
+        {"study --cooling 0.99999999",
+         "--cooling must lie above 0 and below 1, not 0.99999999 (it rounds to the float 1)"},
+        {"study --cooling 1e-300",
+         "--cooling must lie above 0 and below 1, not 1e-300 (it rounds to the float 0)"},
+        {"study --initial 1e39",
+         "--initial must lie within a float's range, -3.40282e+38 to 3.40282e+38, not 1e39"},
+        {"study --initial 0.1", "the schedule examines nothing: --initial must lie above --final"},
+        {"study --final -1", "the schedule never ends, or examines over 10000000 solutions a run"},
+        {"study --exact --moves 5000",
+         "--exact takes at most 50000 moves, about 3 minutes of work on two cores, not 1135000"},
+        {"study --sweep --initial 0.5",
+         "--initial must lie above 1, the sweep's highest final temperature, not 0.5"},
+        {"study --sweep --initial 0.5 --final 0.01",
+         "--sweep does not go with --final: the sweep has schedules of its own"},
+        {"study --sweep --cooling 0.9",
+         "--sweep does not go with --cooling: the sweep has schedules of its own"},
+        {"study --sweep --moves 2",
+         "--sweep does not go with --moves: the sweep has schedules of its own"},
+        {"study --sweep --trace", "--sweep does not go with --trace: a trace follows one search"},
+        {"study --trace --runs 5", "--trace does not go with --runs: a trace follows one search"},
+        {"study --trace --threads 2",
+         "--trace does not go with --threads: a trace follows one search"},
+        {"study --trace --method sample",
+         "--trace does not go with --method sample: sampling makes no moves"},
+        {"study --exact --runs 5",
+         "--exact does not go with --runs: it works out probabilities, not runs"},
+        {"study --exact --seed 2",
+         "--exact does not go with --seed: it works out probabilities, not runs"},
+        {"study --coding octal", "--coding must be binary or gray, not octal"},
+        {"reliability --coding Gray", "--coding must be binary or gray, not Gray"},
+        {"study --every-move", "--every-move needs --trace"},
+        {"study --trace --exact --every-move",
+         "--exact does not go with --every-move: it works out probabilities, not moves"},
+        {"study --map", "--map needs --exact"}};
+    for (const auto& [arguments, message] : cases) {
+        const std::string tool = std::string(arguments).substr(0, std::string(arguments).find(' '));
+        const program_run run = run_command(tools + "/sinc-" + arguments, "");
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.output, "");
-        EXPECT_TRUE(std::regex_match(run.errors, std::regex("sinc-[a-z]+: [^\\n]+\\n")))
-            << arguments << ": " << run.errors;
+        EXPECT_EQ(run.errors, "sinc-" + tool + ": " + message + "\n") << arguments;
     }
-    for (const char* tool : {"study", "reliability", "landscape"}) {
-        const program_run help = run_command(tools + "/sinc-" + tool + " --help", "");
+    for (const std::string tool : {"study", "reliability", "landscape"}) {
+        const std::string command = (tools + "/sinc-").append(tool);
+        const program_run help = run_command(command + " --help", "");
         EXPECT_EQ(help.status, 0);
-        EXPECT_NE(help.output.find("--help"), std::string::npos) << tool;
+        EXPECT_NE(help.output.find("--version"), std::string::npos) << tool;
+        std::istringstream lines(help.output);
+        for (std::string line; std::getline(lines, line);)
+            EXPECT_LE(line.size(), 80u) << tool << ": " << line;
+        const program_run version = run_command(command + " --version", "");
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.output, "sinc-" + tool + " " VERSION "\n");
     }
 }

@@ -1,12 +1,13 @@
-# The exact probabilities level by level: in the top peak's basin, ever above
-# 1.5, ever on the best point, and how far the search is from equilibrium.
+# The exact probabilities level by level: in the top peak's basin, has
+# reached above 1.5, has reached the best point, and how far the search is
+# from equilibrium.
 # gnuplot -e "data='exact-trace.tsv'; out='exact-trace.svg'" tools/exact-trace.gp
 set terminal svg size 900,480 dynamic font "sans,12" background rgb "white"
 set output out
 set datafile separator "\t"
 set datafile columnheaders
 stats data using (column("examined")) nooutput
-set title "The search, exactly: where it is, where it has been, and how far from equilibrium"
+set title "The search, exactly: where it is, what it has reached, and how far from equilibrium"
 set xlabel "solutions examined"
 set ylabel "probability"
 set y2label "total-variation distance to Boltzmann at T (log scale)"
@@ -20,10 +21,10 @@ set y2tics
 set grid
 set key outside top center horizontal
 plot data using (column("examined")):(column("above_1_5")) with lines lw 2 lc rgb "#d62728" \
-          title "has been above 1.5", \
+          title "has reached above 1.5", \
      data using (column("examined")):(column("in_top_basin")) with lines lw 2 lc rgb "#1f77b4" \
           title "is in the top peak's basin", \
-     data using (column("examined")):(column("at_maximum")) with lines lw 2 lc rgb "#2ca02c" \
-          title "has met the best point", \
+     data using (column("examined")):(column("reached_best")) with lines lw 2 lc rgb "#2ca02c" \
+          title "has reached the best point", \
      data using (column("examined")):(column("tv_boltzmann")) axes x1y2 with lines dt 2 lw 2 \
           lc rgb "#555555" title "distance to Boltzmann (right axis)"

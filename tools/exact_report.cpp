@@ -44,7 +44,7 @@ exact_result sampling_result(const schedule& plan)
 void print_basins(const exact_result& result)
 {
     const std::vector<grid_peak> peaks = grid_peaks();
-    std::printf("# the last solution in the basin of each local maximum:\n");
+    std::printf("# probability that the walk ends in the basin of each local maximum:\n");
     for (std::size_t j = 0; j < result.basins.size(); ++j)
         std::printf("#   x = %9.6f  f = %.6f  %.9f\n", static_cast<double>(peaks[j].x),
                     static_cast<double>(peaks[j].value), result.basins[j]);
@@ -65,20 +65,13 @@ void print_trace_row(const exact_level& level, void* context)
                 boltzmann_distance(level.current, level.objective, level.temperature));
 }
 
-// The sum of p over each bin of map_bin grid points.
-std::vector<double> binned(const double* p)
+// context: the coding of the chain's states.
+void print_map_rows(const exact_level& level, void* context)
 {
-    std::vector<double> bins(grid_points / map_bin);
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        bins[static_cast<std::size_t>(k / map_bin)] += p[k];
-    return bins;
-}
-
-void print_map_rows(const exact_level& level, void* /*context*/)
-{
-    const std::vector<double> current = binned(level.current);
-    const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data());
+    const coding code = *static_cast<const coding*>(context);
+    const std::vector<double> current = summed_by_point(level.current, code, map_bin);
+    const std::vector<double> boltzmann = summed_by_point(
+        boltzmann_distribution(level.objective, level.temperature).data(), code, map_bin);
     for (std::size_t bin = 0; bin < current.size(); ++bin) {
         const auto middle = static_cast<std::int32_t>(bin) * map_bin + map_bin / 2;
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,
@@ -89,11 +82,11 @@ void print_map_rows(const exact_level& level, void* /*context*/)
 
 void print_exact_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum");
+    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
     const bool sampling = o.method == study_method::sample;
     const exact_result result =
         sampling ? sampling_result(o.plan)
-                 : exact_search(rule_of(o.method), o.plan, threads_of(o), nullptr, nullptr);
+                 : exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), nullptr, nullptr);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
                 o.plan.cooling, o.plan.initial_temperature, o.plan.final_temperature,
                 o.plan.moves_per_level, static_cast<long long>(examined_per_run(o.plan)),
@@ -104,13 +97,14 @@ void print_exact_table(const study_options& o)
 
 void print_exact_trace(const study_options& o)
 {
-    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\tat_maximum\ttv_boltzmann");
-    trace_context trace{o.plan.moves_per_level, grid_basins(grid_peaks())};
-    exact_search(rule_of(o.method), o.plan, threads_of(o), print_trace_row, &trace);
+    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\treached_best\ttv_boltzmann");
+    trace_context trace{o.plan.moves_per_level, by_state(o.code, grid_basins(grid_peaks()))};
+    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_trace_row, &trace);
 }
 
 void print_exact_map(const study_options& o)
 {
     std::puts("level\ttemperature\tx\tcurrent\tboltzmann");
-    exact_search(rule_of(o.method), o.plan, threads_of(o), print_map_rows, nullptr);
+    coding code = o.code;
+    exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), print_map_rows, &code);
 }

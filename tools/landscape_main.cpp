@@ -2,6 +2,8 @@
 // Block 0: "x f" for every 16th grid point and the last one.
 // Block 1: "x f" for each local maximum, highest first.
 // Blocks are separated by two blank lines, as gnuplot's "index" expects.
+// With --one-flip-peaks, instead: for binary and Gray code, "x f k" for each
+// grid point from which no single flip improves f, highest first.
 
 #include "landscape.h"
 #include "options.h"
@@ -11,11 +13,29 @@
 
 namespace {
 constexpr std::int32_t curve_step = 16; // 8192 points draw a smooth curve
+
+// For each coding, a block of the points where no single flip improves f.
+void print_one_flip_peaks()
+{
+    for (const coding code : {coding::binary, coding::gray}) {
+        const std::vector<grid_peak> peaks = one_flip_peaks(code);
+        std::printf("%s# %s: %zu grid points from which no single flip improves f: x f(x) "
+                    "grid-point, highest first\n",
+                    code == coding::binary ? "" : "\n\n", coding_names[static_cast<int>(code)],
+                    peaks.size());
+        for (const grid_peak& peak : peaks)
+            std::printf("%.6f %.6f %d\n", static_cast<double>(peak.x),
+                        static_cast<double>(peak.value), peak.k);
+    }
 }
+} // namespace
 
 int main(int argc, char** argv)
 {
-    parse_landscape_options(argc, argv);
+    if (parse_landscape_options(argc, argv).one_flip_peaks) {
+        print_one_flip_peaks();
+        return finish_output("sinc-landscape");
+    }
     std::printf("# x f(x), every %d grid points\n", curve_step);
     for (std::int32_t k = 0; k <= problem_grid.full_scale; k += curve_step)
         std::printf("%.6f %.6f\n", static_cast<double>(grid_x(k)),

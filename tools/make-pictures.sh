@@ -22,6 +22,8 @@ for method in anneal climb sample; do
 done | awk 'NR == 1 || !/^method/' > "$out/methods.tsv"
 "$tools/sinc-study" --sweep --runs "$sweep_runs" > "$out/sweep.tsv"
 "$tools/sinc-study" --trace --seed "$trace_seed" > "$out/trace.tsv"
+"$tools/sinc-study" --trace --every-move --seed "$trace_seed" > "$out/every-move.tsv"
+"$tools/sinc-landscape" --one-flip-peaks > "$out/one-flip-peaks.txt"
 
 # The exact figures: the program's schedule for anneal, climb and sample, a
 # trace and a map of where the search is, level by level; then the
@@ -43,6 +45,9 @@ fi
 for method in anneal climb sample; do
   "$tools/sinc-study" --exact --method "$method" "${schedule[@]}" | grep -v '^#'
 done | awk 'NR == 1 || !/^method/' > "$out/exact.tsv"
+for method in anneal climb sample; do
+  "$tools/sinc-study" --exact --coding gray --method "$method" "${schedule[@]}" | grep -v '^#'
+done | awk 'NR == 1 || !/^method/' > "$out/exact-gray.tsv"
 "$tools/sinc-study" --exact --trace "${schedule[@]}" > "$out/exact-trace.tsv"
 "$tools/sinc-study" --exact --map "${schedule[@]}" > "$scratch/map.tsv"
 for plan in "${budgets[@]}"; do
@@ -58,8 +63,11 @@ draw() { gnuplot -e "$1" "$here/$2"; }
 draw "data='$scratch/landscape.dat'; out='$out/objective.svg'" objective.gp
 draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out/reliability.svg'" \
   reliability.gp
-draw "data='$out/trace.tsv'; out='$out/trace.svg'" trace.gp
+draw "data='$out/trace.tsv'; seed=$trace_seed; out='$out/trace.svg'" trace.gp
+draw "landscape='$scratch/landscape.dat'; data='$out/one-flip-peaks.txt'; out='$out/one-flip-peaks.svg'" \
+  one-flip-peaks.gp
 draw "data='$out/sweep.tsv'; out='$out/study.svg'" study.gp
-draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; out='$out/search.gif'" search.gp
+draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; seed=$trace_seed; out='$out/search.gif'" \
+  search.gp
 draw "data='$scratch/map.tsv'; out='$out/exact-map.png'" exact-map.gp
 draw "data='$out/exact-trace.tsv'; out='$out/exact-trace.svg'" exact-trace.gp

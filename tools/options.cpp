@@ -1,21 +1,20 @@
 #include "options.h"
 
+#include "option_values.h"
 #include "output.h"
 
-#include <CLI/CLI.hpp>
-
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <thread>
 #include <tuple>
 
 namespace {
 constexpr long most_runs = 1000000;
-constexpr std::int64_t most_exact_moves = 50000;
-constexpr unsigned most_threads = 1024;
+constexpr std::int64_t most_exact_moves = 50000; // about 3 minutes of work on two cores
+constexpr std::size_t help_column = 24;          // where the options' descriptions start
 
 [[noreturn]] void fail(const char* tool, const std::string& message)
 {
@@ -23,8 +22,21 @@ constexpr unsigned most_threads = 1024;
     std::exit(2);
 }
 
-// Parses the command line into what app's options are bound to. Help and
-// errors end the process, as the header of each parser says.
+// Sets app up as every tool's: --version, descriptions within 80 columns,
+// and what is not understood or given twice left for parse_or_exit to name.
+void set_up(CLI::App& app)
+{
+    app.set_version_flag("--version", app.get_name() + " " + SINC_ANNEAL_VERSION,
+                         "print the version and exit");
+    app.set_help_flag("-h,--help", "print this help and exit");
+    app.get_formatter()->column_width(help_column);
+    app.allow_extras();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    app.option_defaults()->disable_flag_override(); // a flag takes no value
+}
+
+// Parses the command line into what app's options are bound to. Help,
+// --version and errors end the process, as the header says.
 void parse_or_exit(CLI::App& app, int argc, char** argv)
 {
     try {
@@ -32,154 +44,264 @@ void parse_or_exit(CLI::App& app, int argc, char** argv)
     } catch (const CLI::CallForHelp&) {
         std::fputs(app.help().c_str(), stdout);
         std::exit(finish_output(app.get_name().c_str()));
+    } catch (const CLI::CallForVersion& version) {
+        std::puts(version.what());
+        std::exit(finish_output(app.get_name().c_str()));
     } catch (const CLI::ParseError& error) {
-        fail(app.get_name().c_str(), error.what());
+        fail(app.get_name().c_str(), message_of(error));
     }
+    std::string extras;
+    for (const std::string& argument : app.remaining())
+        extras += " " + argument;
+    if (!extras.empty())
+        fail(app.get_name().c_str(), "not understood:" + extras);
+    for (const CLI::Option* option : app.get_options())
+        if (option->count() > 1)
+            fail(app.get_name().c_str(), option->get_name() + " is given more than once");
 }
 
-// How a float default shows in the usage: 0.97, 100, 0.1.
-std::string shown(double value)
+// Binds a whole-number option, low to high, to *value, its default shown.
+template <typename Number>
+void add_whole_number(CLI::App& app, const char* name, Number* value, std::int64_t low,
+                      std::int64_t high, const std::string& description)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
+    app.add_option(name, *value, description)
+        ->transform(whole_number(low, high))
+        ->type_name("N")
+        ->capture_default_str();
 }
 
 // Binds a temperature or cooling factor to *value. It is read as a float, as
 // the program holds its own: read straight, not through a wider type, it is
 // rounded once.
-void add_float_option(CLI::App& app, const char* name, double* value, const char* description)
+void add_float_option(CLI::App& app, const char* name, double* value, double low, double high,
+                      const std::string& description)
 {
     app.add_option_function<std::string>(
-           name,
-           [name, value, &app](const std::string& text) {
-               char* end = nullptr;
-               const float number = std::strtof(text.c_str(), &end);
-               if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(number))
-                   fail(app.get_name().c_str(), std::string(name) + " must be a number: " + text);
-               *value = number;
-           },
+           name, [value](const std::string& text) { *value = std::strtof(text.c_str(), nullptr); },
            description)
-        ->type_name("NUMBER")
+        ->check(float_number(low, high))
+        ->type_name("X")
         ->default_str(shown(*value));
 }
 
-// Binds --runs (1 to most_runs), --seed and --threads (1 to most_threads),
-// each with its default shown.
-void add_runs_seed_and_threads(CLI::App& app, long& runs, std::uint32_t& seed, unsigned& threads)
+// Binds o's runs, seed and threads to --runs, --seed and --threads, each
+// with its default shown.
+template <typename Options>
+void add_runs_seed_and_threads(CLI::App& app, Options& o)
 {
-    app.add_option("--runs", runs, "how many runs")
-        ->check(CLI::Range(1L, most_runs))
-        ->capture_default_str();
-    app.add_option("--seed", seed, "the first run's seed; run i has seed S + i")
-        ->capture_default_str();
-    app.add_option("--threads", threads,
-                   "how many runs go side by side (default: one a core); the output is the "
-                   "same for any count")
-        ->check(CLI::Range(1U, most_threads))
-        ->capture_default_str();
+    add_whole_number(app, "--runs", &o.runs, 1, most_runs, "how many runs, 1 to 1000000");
+    add_whole_number(app, "--seed", &o.seed, 0, std::numeric_limits<std::uint32_t>::max(),
+                     "the first run's seed S; run i has seed S + i");
+    add_whole_number(app, "--threads", &o.threads, 1, most_threads,
+                     "runs side by side, 1 to 256 (default:\n"
+                     "one a core); the output is the same for\nany count");
+}
+
+// Binds --coding to *code, by name.
+void add_coding_option(CLI::App& app, coding* code)
+{
+    app.add_option_function<std::string>(
+           "--coding",
+           [code](const std::string& name) {
+               *code = name == coding_names[1] ? coding::gray : coding::binary;
+           },
+           "how the 17 bits stand for a grid point:\n"
+           "binary (the program's code) or gray (the\n"
+           "reflected Gray code, in which neighbouring\n"
+           "points differ in one bit)")
+        ->check(one_of({std::begin(coding_names), std::end(coding_names)}))
+        ->type_name("NAME")
+        ->default_str(coding_names[0]);
 }
 
 // A schedule the runs can carry out: one that ends, and examines at least
 // one and at most most_examined solutions a run.
 void check_schedule(const char* tool, const schedule& plan)
 {
-    if (!(plan.cooling > 0 && plan.cooling < 1))
-        fail(tool, "--cooling must lie between 0 and 1, both excluded");
-    if (plan.moves_per_level < 1)
-        fail(tool, "--moves must be at least 1");
     const std::int64_t examined = examined_per_run(plan);
     if (examined == 0)
-        fail(tool, "the schedule examines nothing: --initial must be above --final");
+        fail(tool, "the schedule examines nothing: --initial must lie above --final");
     if (examined < 0)
         fail(tool, "the schedule never ends, or examines over 10000000 solutions a run");
 }
 
-// The checks that involve more than one option.
-void check_study(const char* tool, const study_options& o)
+// The sweep's own schedules from o's initial temperature, which must lie
+// above every final temperature of the sweep.
+void check_sweep(const char* tool, const study_options& o)
 {
-    if (o.trace && (o.sweep || o.method == study_method::sample))
-        fail(tool, "--trace follows one search: not with --sweep or --method sample");
-    if (o.exact && o.sweep)
-        fail(tool, "--exact works out one schedule: not with --sweep");
-    if (o.map && (!o.exact || o.trace || o.method == study_method::sample))
-        fail(tool, "--map goes with --exact, for anneal or climb, without --trace");
-    if (o.exact && o.method != study_method::sample && examined_per_run(o.plan) > most_exact_moves)
-        fail(tool, "--exact carries at most 50000 moves: about a minute of work");
-    for (const schedule& plan :
-         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector<schedule>{o.plan})
-        check_schedule(tool, plan);
+    for (const schedule& plan : sweep_schedules(o.plan.initial_temperature))
+        if (examined_per_run(plan) == 0)
+            fail(tool, "--initial must lie above " + shown(plan.final_temperature) +
+                           ", the sweep's highest final temperature, not " +
+                           shown(o.plan.initial_temperature));
+        else
+            check_schedule(tool, plan);
+}
+
+// A mode and an option given with it that it would not use.
+struct conflict {
+    const char* mode;
+    const char* option;
+    const char* why;
+};
+
+constexpr conflict conflicts[] = {
+    {"--sweep", "--cooling", "the sweep has schedules of its own"},
+    {"--sweep", "--final", "the sweep has schedules of its own"},
+    {"--sweep", "--moves", "the sweep has schedules of its own"},
+    {"--sweep", "--trace", "a trace follows one search"},
+    {"--sweep", "--exact", "--exact works out one schedule"},
+    {"--map", "--trace", "the map is a trace of its own"},
+    {"--trace", "--runs", "a trace follows one search"},
+    {"--exact", "--runs", "it works out probabilities, not runs"},
+    {"--exact", "--seed", "it works out probabilities, not runs"},
+    {"--exact", "--every-move", "it works out probabilities, not moves"},
+};
+
+[[noreturn]] void refuse(const char* tool, const std::string& mode, const char* option,
+                         const char* why)
+{
+    fail(tool, mode + " does not go with " + option + ": " + why);
+}
+
+// The checks that involve more than one option.
+void check_study(const CLI::App& app, const study_options& o)
+{
+    const char* tool = app.get_name().c_str();
+    for (const conflict& pair : conflicts)
+        if (app.count(pair.mode) > 0 && app.count(pair.option) > 0)
+            refuse(tool, pair.mode, pair.option, pair.why);
+    const bool sampling = o.method == study_method::sample;
+    if (o.map && !o.exact)
+        fail(tool, "--map needs --exact");
+    if (o.every_move && !o.trace)
+        fail(tool, "--every-move needs --trace");
+    if ((o.trace || o.map) && sampling)
+        refuse(tool, o.trace ? "--trace" : "--map", "--method sample", "sampling makes no moves");
+    if (o.trace && !o.exact && app.count("--threads") > 0)
+        refuse(tool, "--trace", "--threads", "a trace follows one search");
+    if (o.exact && sampling && app.count("--threads") > 0)
+        refuse(tool, "--exact --method sample", "--threads", "its figures are a formula");
+    const std::int64_t moves = examined_per_run(o.plan);
+    if (o.exact && !sampling && moves > most_exact_moves)
+        fail(tool, "--exact takes at most 50000 moves, about 3 minutes of work on two cores, not " +
+                       std::to_string(moves));
+    if (o.sweep)
+        check_sweep(tool, o);
+    else
+        check_schedule(tool, o.plan);
+}
+
+// Binds the schedule's options to plan, its values their defaults.
+void add_schedule_options(CLI::App& app, schedule& plan)
+{
+    add_float_option(app, "--cooling", &plan.cooling, 0, 1,
+                     "T is multiplied by it after each level,\n0 < X < 1");
+    const double none = std::numeric_limits<double>::infinity();
+    add_float_option(app, "--initial", &plan.initial_temperature, -none, none,
+                     "the first level's temperature");
+    add_float_option(app, "--final", &plan.final_temperature, -none, none,
+                     "levels run while T is above it");
+    add_whole_number(app, "--moves", &plan.moves_per_level, 1, most_examined, "moves per level");
+}
+
+// Binds sinc-study's modes, each a flag, to o.
+void add_modes(CLI::App& app, study_options& o)
+{
+    const std::tuple<const char*, bool*, const char*> flags[] = {
+        {"--sweep", &o.sweep,
+         "every method, or the one --method names, on\n"
+         "36 schedules of its own; takes --initial\n"
+         "(above 1), --runs and --seed"},
+        {"--trace", &o.trace,
+         "one run from --seed, level by level: T, the\n"
+         "current and best solutions, and the share of\nworse moves taken"},
+        {"--every-move", &o.every_move,
+         "with --trace: a row per move: the level, T,\n"
+         "the bit flipped, x before and after the flip,\n"
+         "delta, exp(delta / T) and the draw when there\n"
+         "is one, whether the move was taken, and the\n"
+         "best so far"},
+        {"--exact", &o.exact,
+         "the probabilities themselves instead of runs\n"
+         "(so no --runs or --seed), carried move by\nmove; with --trace, level by level"},
+        {"--map", &o.map,
+         "with --exact: the probability of the current\n"
+         "solution over x at every level, beside the\nBoltzmann distribution at its T"}};
+    for (const auto& [name, flag, description] : flags)
+        app.add_flag(name, *flag, description);
 }
 } // namespace
 
 unsigned all_cores()
 {
-    return std::max(1U, std::thread::hardware_concurrency());
+    return std::clamp(std::thread::hardware_concurrency(), 1U, most_threads);
 }
 
 reliability_options parse_reliability_options(int argc, char** argv)
 {
     CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
-                 "with seed S + i, and prints how often they end in each local maximum's\n"
-                 "basin, then the distribution of the best objective as \"low high share\"\n"
+                 "with seed S + i, and prints the share that reached an objective above 1.5\n"
+                 "and the share whose best point reached lies in each local maximum's basin,\n"
+                 "then the distribution of the best objective reached as \"low high share\"\n"
                  "rows, for plotting.",
                  "sinc-reliability");
+    set_up(app);
     reliability_options o;
-    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
+    add_runs_seed_and_threads(app, o);
+    add_coding_option(app, &o.code);
     parse_or_exit(app, argc, argv);
     return o;
 }
 
-void parse_landscape_options(int argc, char** argv)
+landscape_options parse_landscape_options(int argc, char** argv)
 {
     CLI::App app("Prints the objective over the grid, for plotting: \"x f\" for every 16th\n"
                  "grid point and the last, then, after two blank lines, \"x f k\" for each\n"
                  "local maximum, highest first.",
                  "sinc-landscape");
+    set_up(app);
+    landscape_options o;
+    app.add_flag("--one-flip-peaks", o.one_flip_peaks,
+                 "instead: the one-flip peaks, the grid\n"
+                 "points from which no single flip leads to a\n"
+                 "higher f, in binary then in Gray code: their\n"
+                 "count and \"x f k\" for each, highest first;\n"
+                 "the blocks two blank lines apart");
     parse_or_exit(app, argc, argv);
+    return o;
 }
 
 study_options parse_study_options(int argc, char** argv)
 {
     CLI::App app("Runs searches from random starts, run i with seed S + i, and prints a\n"
                  "tab-separated table: method, schedule, solutions examined per run, runs,\n"
-                 "the share whose best objective is above 1.5, the share that end on the\n"
-                 "grid's best point, and the mean best objective.",
+                 "the share that reached an objective above 1.5 (above_1_5), the share that\n"
+                 "reached the grid's best point (reached_best), and the mean best objective\n"
+                 "reached.",
                  "sinc-study");
+    set_up(app);
     study_options o;
     std::string method = method_names[0];
     app.add_option("--method", method,
-                   "annealing (the program's search), the same loop keeping only improving "
-                   "moves, or as many random solutions as the annealing examines")
-        ->check(CLI::IsMember({"anneal", "climb", "sample"}))
+                   "anneal (the program's search), climb (the\n"
+                   "same loop keeping only improving moves) or\n"
+                   "sample (as many random solutions as the\n"
+                   "annealing examines)")
+        ->check(one_of({std::begin(method_names), std::end(method_names)}))
+        ->type_name("NAME")
         ->capture_default_str();
-    add_float_option(app, "--cooling", &o.plan.cooling,
-                     "T is multiplied by it after each level, 0 < C < 1");
-    add_float_option(app, "--initial", &o.plan.initial_temperature,
-                     "the first level's temperature");
-    add_float_option(app, "--final", &o.plan.final_temperature, "levels run while T is above it");
-    app.add_option("--moves", o.plan.moves_per_level, "moves per level")->capture_default_str();
-    add_runs_seed_and_threads(app, o.runs, o.seed, o.threads);
-    const std::tuple<const char*, bool*, const char*> flags[] = {
-        {"--sweep", &o.sweep,
-         "every method on a grid of cooling factors, final temperatures and moves per level "
-         "(--initial, --runs and --seed still apply)"},
-        {"--trace", &o.trace,
-         "one run, level by level: T, the current and best solutions, and the share of worse "
-         "moves taken"},
-        {"--exact", &o.exact,
-         "the probabilities themselves instead of runs: the distribution of the search carried "
-         "move by move; with --trace, level by level"},
-        {"--map", &o.map,
-         "with --exact: the probability of the current solution over x at every level, beside "
-         "the Boltzmann distribution at its T"}};
-    for (const auto& [name, flag, description] : flags)
-        app.add_flag(name, *flag, description);
+    add_schedule_options(app, o.plan);
+    add_runs_seed_and_threads(app, o);
+    add_coding_option(app, &o.code);
+    add_modes(app, o);
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
         if (method == method_names[m])
             o.method = static_cast<study_method>(m);
-    check_study(app.get_name().c_str(), o);
+    o.every_method = o.sweep && app.count("--method") == 0;
+    check_study(app, o);
     return o;
 }

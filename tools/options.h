@@ -1,12 +1,18 @@
 #pragma once
-// The tools' command lines.
+// The tools' command lines. Each parser below, for --help or --version,
+// prints on standard output and exits 0 (1 when that output is lost); for
+// bad input it prints one line on standard error, "tool: what is wrong",
+// and exits 2. Every option given is either used or refused.
 
 #include "study.h"
 
 #include <cstdint>
 
-// Returns the threads the machine runs at once, at least 1: how many runs
-// the tools make side by side unless told.
+// The most runs the tools make side by side.
+inline constexpr unsigned most_threads = 256;
+
+// Returns the threads the machine runs at once, from 1 to most_threads: how
+// many runs the tools make side by side unless told.
 unsigned all_cores();
 
 // What sinc-study is asked to do: the default is 1000 runs of the
@@ -17,10 +23,13 @@ struct study_options {
     long runs = 1000;
     std::uint32_t seed = 1;
     bool sweep = false;
+    bool every_method = false; // with sweep: all three methods, not only method
     bool trace = false;
-    bool exact = false; // probabilities worked out, not runs counted
-    bool map = false;   // with exact: where the search is, level by level
+    bool every_move = false; // with trace: a row per move, not per level
+    bool exact = false;      // probabilities worked out, not runs counted
+    bool map = false;        // with exact: where the search is, level by level
     unsigned threads = all_cores();
+    coding code = coding::binary; // how a vector stands for a grid point
 };
 
 // What sinc-reliability is asked to do.
@@ -28,15 +37,21 @@ struct reliability_options {
     long runs = 10000;
     std::uint32_t seed = 1;
     unsigned threads = all_cores();
+    coding code = coding::binary;
 };
 
-// Returns sinc-reliability's options, as parse_study_options does.
+// What sinc-landscape is asked to do: the objective and its peaks, or where
+// no single flip improves f, in each coding.
+struct landscape_options {
+    bool one_flip_peaks = false;
+};
+
+// Returns sinc-reliability's options.
 reliability_options parse_reliability_options(int argc, char** argv);
 
-// Reads sinc-landscape's command line, which takes only --help, as
-// parse_study_options does.
-void parse_landscape_options(int argc, char** argv);
+// Returns sinc-landscape's options: --one-flip-peaks, besides --help and
+// --version.
+landscape_options parse_landscape_options(int argc, char** argv);
 
-// Returns sinc-study's options; for --help prints the usage and exits 0,
-// for bad input prints one line on standard error and exits 2.
+// Returns sinc-study's options.
 study_options parse_study_options(int argc, char** argv);

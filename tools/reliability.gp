@@ -1,4 +1,5 @@
-# How the best objective of many independent searches is distributed.
+# How the best objective that many independent searches reached is
+# distributed: every bin that holds a search has a bar, however low.
 # gnuplot -e "data='reliability.txt'; landscape='landscape.dat'; out='reliability.svg'" \
 #   tools/reliability.gp
 # The grid's maximum: the first of the landscape's local maxima, highest first.
@@ -6,11 +7,13 @@ stats landscape index 1 every ::0::0 using 2 nooutput
 best = STATS_max
 set terminal svg size 900,480 dynamic font "sans,12" background rgb "white"
 set output out
-set title "Best objective of independent searches from random starts"
-set xlabel "best objective found"
+set title "Best objective reached by independent searches from random starts"
+set xlabel "best objective reached"
 set ylabel "share of searches (log scale)"
 set logscale y
-set yrange [0.0001:1.5]
+stats data using ($3 > 0 ? $3 : NaN) nooutput # the share of the emptiest bin with a search
+set yrange [STATS_min / 2:1.5]
+set format y "%g"
 set xrange [*:best + 0.001]
 set xtics 0.002 format "%.3f"
 set grid

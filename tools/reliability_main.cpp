@@ -1,6 +1,6 @@
 // sinc-reliability: runs many searches (10000 unless told), each from a
-// random start with its own fixed seed, and prints how often they end in
-// each local maximum's basin, then the distribution of the best objective as
+// random start with its own fixed seed, and prints how often the best point
+// they reached lies in each local maximum's basin, then the distribution of the best objective as
 // "low high share" rows, for plotting. The same command prints the same
 // figures every time.
 
@@ -15,7 +15,7 @@
 namespace {
 constexpr int bin_count = 40; // over the range of best objectives met
 
-// The share of outcomes that ended in each basin, indexed like the peaks
+// The share of outcomes whose best point reached lies in each basin, indexed like the peaks
 // behind basins (see grid_basins).
 std::vector<double> basin_shares(const std::vector<run_outcome>& outcomes,
                                  const std::vector<std::int32_t>& basins, std::size_t peak_count)
@@ -33,9 +33,9 @@ void print_shares(const std::vector<run_outcome>& outcomes, std::uint32_t first_
     const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
     const auto last_seed = static_cast<std::uint32_t>(first_seed + outcomes.size() - 1);
     std::printf("# searches: %zu, seeds %u to %u\n", outcomes.size(), first_seed, last_seed);
-    std::printf("# best objective above 1.5 (the global maximum): %.1f%%\n",
+    std::printf("# reached an objective above 1.5 (the global maximum's peak): %.1f%%\n",
                 100.0 * summarize(outcomes).above_threshold);
-    std::printf("# share ending in the basin of each local maximum:\n");
+    std::printf("# share whose best point reached lies in the basin of each local maximum:\n");
     for (std::size_t i = 0; i < peaks.size(); ++i)
         std::printf("#   x = %9.6f  f = %.6f  %5.1f%%\n", static_cast<double>(peaks[i].x),
                     static_cast<double>(peaks[i].value), 100.0 * shares[i]);
@@ -58,7 +58,7 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
         const int bin = static_cast<int>((outcome.best_objective - low) / width);
         ++counts[static_cast<std::size_t>(std::min(bin, bin_count - 1))];
     }
-    std::printf("# distribution of the best objective: low high share\n");
+    std::printf("# distribution of the best objective reached: low high share\n");
     for (int bin = 0; bin < bin_count; ++bin) {
         const double start = bin * width; // a statement of its own: never fused with the sum
         const double end = (bin + 1) * width;
@@ -71,8 +71,9 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
 int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
-    const std::vector<double> table = problem_objective_table();
-    const run_setup setup{study_method::anneal, problem_schedule, nullptr, nullptr, table.data()};
+    const std::vector<double> table = problem_objective_table(o.code);
+    const run_setup setup{
+        study_method::anneal, problem_schedule, nullptr, nullptr, table.data(), o.code};
     progress shown =
         start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
     const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);

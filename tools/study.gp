@@ -15,13 +15,13 @@ pick(method, value) = strcol("method") eq method ? value : NaN
 styles = "anneal climb sample"
 colour(i) = word("#d62728 #2ca02c #1f77b4", i)
 shape(i) = word("7 5 9", i) + 0
-set ylabel "share of runs whose best objective is above 1.5"
+set ylabel "share of runs that reached above 1.5"
 plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("above_1_5"))) \
      with points pt shape(i) ps 0.9 \
      lc rgb colour(i) title word(styles, i)
 set yrange [0:0.5]
-set ylabel "share of runs that end on the grid's best point"
-plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("at_maximum"))) \
+set ylabel "share of runs that reached the grid's best point"
+plot for [i=1:3] data using (column("examined")):(pick(word(styles, i), column("reached_best"))) \
      with points pt shape(i) ps 0.9 \
      lc rgb colour(i) title word(styles, i)
 unset multiplot

@@ -1,7 +1,8 @@
 // sinc-study: is annealing worth it here, and which schedule does better?
 // Runs the program's search, a hill-climber and random sampling from random
-// starts on any schedule, and prints what they achieve as a tab-separated
-// table; or traces one search level by level.
+// starts on any schedule, and prints what they reach as a tab-separated
+// table; or traces one search level by level, or move by move. The bits
+// stand for grid points in binary, as in the program, or in Gray code.
 
 #include "exact_report.h"
 #include "landscape.h"
@@ -10,6 +11,7 @@
 #include "progress.h"
 #include "study.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -19,7 +21,7 @@ namespace {
 void print_row(const study_options& o, study_method method, const schedule& plan,
                const std::vector<double>& table, progress& shown)
 {
-    const run_setup setup{method, plan, nullptr, nullptr, table.data()};
+    const run_setup setup{method, plan, nullptr, nullptr, table.data(), o.code};
     const run_summary summary = summarize(run_many(setup, o.seed, o.runs, o.threads, shown));
     clear_progress(shown);
     std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n",
@@ -29,32 +31,42 @@ void print_row(const study_options& o, study_method method, const schedule& plan
                 summary.at_best_point, summary.mean_best);
 }
 
-// The table: the row of o's method and schedule, or every row of the sweep.
+// The table: the row of o's method and schedule, or the sweep's rows of
+// every method or of o's.
 void print_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\t"
+    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\t"
               "mean_best");
     const std::vector<schedule> plans =
         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector{o.plan};
-    const std::size_t methods = o.sweep ? std::size(method_names) : 1;
+    const std::size_t methods = o.every_method ? std::size(method_names) : 1;
     std::int64_t work = 0; // every method examines as many solutions on a schedule
     for (const schedule& plan : plans)
         work += examined_per_run(plan) * static_cast<std::int64_t>(methods) * o.runs;
-    const std::vector<double> table = problem_objective_table();
+    const std::vector<double> table = problem_objective_table(o.code);
     progress shown =
         start_progress("sinc-study", static_cast<long>(plans.size() * methods) * o.runs, work);
     for (const schedule& plan : plans)
         for (std::size_t m = 0; m < methods; ++m)
-            print_row(o, o.sweep ? static_cast<study_method>(m) : o.method, plan, table, shown);
+            print_row(o, o.every_method ? static_cast<study_method>(m) : o.method, plan, table,
+                      shown);
 }
 
-// What --trace counts over one level of moves.
+// What --trace counts over one level of moves, and the code it reads
+// vectors in.
 struct level_count {
     std::int32_t moves_per_level;
     std::int32_t moves;
     std::int32_t worse;
     std::int32_t worse_taken;
+    coding code;
 };
+
+// x of the grid point that the vector of integer value state stands for.
+double x_of(const level_count& count, std::int32_t state)
+{
+    return static_cast<double>(grid_x(point_of(count.code, state)));
+}
 
 // Counts each move; prints a row of the trace at the end of each level.
 void trace_move(const move_report& move, void* context)
@@ -67,8 +79,8 @@ void trace_move(const move_report& move, void* context)
     if (++count.moves % count.moves_per_level != 0)
         return;
     std::printf("%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t", count.moves / count.moves_per_level,
-                count.moves, move.temperature, static_cast<double>(grid_x(move.current_k)),
-                static_cast<double>(move.current_objective), static_cast<double>(move.best_x),
+                count.moves, move.temperature, x_of(count, move.current_k),
+                static_cast<double>(move.current_objective), x_of(count, move.best_k),
                 static_cast<double>(move.best_objective));
     if (count.worse > 0)
         std::printf("%.4f\n", count.worse_taken / static_cast<double>(count.worse));
@@ -77,11 +89,38 @@ void trace_move(const move_report& move, void* context)
     count.worse = count.worse_taken = 0;
 }
 
+// Prints a row for each move: what it proposed, and what became of it.
+void show_move(const move_report& move, void* context)
+{
+    level_count& count = *static_cast<level_count*>(context);
+    std::printf("%d\t%d\t%.6g\t%d\t%.6f\t%.6f\t%.6g\t", count.moves / count.moves_per_level + 1,
+                count.moves + 1, move.temperature, move.bit, x_of(count, move.from_k),
+                x_of(count, move.to_k), static_cast<double>(move.delta));
+    ++count.moves;
+    if (move.delta <= 0) // the bar the draw must stay below, as the search forms it
+        std::printf("%.6g\t", std::exp(move.delta / move.temperature));
+    else
+        std::fputs("-\t", stdout);
+    if (move.draw != no_draw)
+        std::printf("%.4f\t", move.draw);
+    else
+        std::fputs("-\t", stdout);
+    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no", x_of(count, move.best_k),
+                static_cast<double>(move.best_objective));
+}
+
 void print_trace(const study_options& o)
 {
-    std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
-    level_count count{o.plan.moves_per_level, 0, 0, 0};
-    run_once({o.method, o.plan, trace_move, &count, nullptr}, o.seed);
+    if (o.every_move)
+        std::puts("level\texamined\ttemperature\tbit\tx_before\tx_after\tdelta\texp_delta_t\t"
+                  "draw\ttaken\tbest_x\tbest");
+    else
+        std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
+    const std::vector<double> table = problem_objective_table(o.code);
+    level_count count{o.plan.moves_per_level, 0, 0, 0, o.code};
+    run_once(
+        {o.method, o.plan, o.every_move ? show_move : trace_move, &count, table.data(), o.code},
+        o.seed);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 // a schedule, level by level with the map of where the search is beside the
 // Boltzmann distribution, and the row of the tool's table at the end.
 
+#include "coding.h"
 #include "exact.h"
 #include "landscape.h"
 #include "study.h"
@@ -24,27 +25,20 @@ EM_JS(void, page_exact_level,
       });
 EM_JS(void, page_exact_row, (const char* row), { Module.on_row(UTF8ToString(row)); });
 
-// What the levels need: the plan's level count and the top peak's basin.
+// What the levels need: the plan's level count, the coding of the chain's
+// states and the top peak's basin, by state.
 struct panel {
     std::int32_t levels;
+    coding code;
     std::vector<std::int32_t> basins;
 };
-
-// The sums of p over each bar of map_points grid points.
-std::vector<double> bars_of(const double* p)
-{
-    std::vector<double> bars(grid_points / map_points);
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        bars[static_cast<std::size_t>(k / map_points)] += p[k];
-    return bars;
-}
 
 void report_level(const exact_level& level, void* context)
 {
     const panel& shown = *static_cast<const panel*>(context);
-    const std::vector<double> current = bars_of(level.current);
-    const std::vector<double> boltzmann =
-        bars_of(boltzmann_distribution(level.objective, level.temperature).data());
+    const std::vector<double> current = summed_by_point(level.current, shown.code, map_points);
+    const std::vector<double> boltzmann = summed_by_point(
+        boltzmann_distribution(level.objective, level.temperature).data(), shown.code, map_points);
     page_exact_level(level.level + 1, shown.levels, level.temperature,
                      basin_share(level.current, shown.basins, 0), level.above, level.at_maximum,
                      boltzmann_distance(level.current, level.objective, level.temperature),
@@ -52,20 +46,23 @@ void report_level(const exact_level& level, void* context)
 }
 } // namespace
 
-// Works out the exact figures of method (0 anneal, 1 climb) on the schedule,
+// Works out the exact figures of method (0 anneal, 1 climb) in code (0
+// binary, 1 Gray) on the schedule,
 // one thread, reporting every level; then reports sinc-study --exact's row,
 // with its nine decimals. Returns the levels, or -1 when the schedule runs
 // none or too many.
-extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, double cooling, double initial,
-                                                 double final, int moves)
+extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double cooling,
+                                                 double initial, double final, int moves)
 {
     const schedule plan{cooling, initial, final, moves};
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || method < 0 || method > 1)
+    if (examined <= 0 || method < 0 || method > 1 || code < 0 || code > 1)
         return -1;
-    panel shown{static_cast<std::int32_t>(examined / moves), grid_basins(grid_peaks())};
+    const auto coded = static_cast<coding>(code);
+    panel shown{static_cast<std::int32_t>(examined / moves), coded,
+                by_state(coded, grid_basins(grid_peaks()))};
     const move_rule rule = method == 1 ? move_rule::climb : move_rule::anneal;
-    const exact_result result = exact_search(rule, plan, 1, report_level, &shown);
+    const exact_result result = exact_search(rule, coded, plan, 1, report_level, &shown);
     char row[300];
     std::snprintf(row, sizeof row, "%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f", method_names[method],
                   cooling, initial, final, moves, static_cast<long long>(examined), result.above,

@@ -2,6 +2,7 @@
 // with progress on the way, the best objective of every run, and the row of
 // sinc-study's table that they make.
 
+#include "coding.h"
 #include "study.h"
 
 #include <algorithm>
@@ -31,21 +32,24 @@ void report_row(study_method method, const schedule& plan, const std::vector<run
 }
 } // namespace
 
-// Runs runs runs of method (0 anneal, 1 climb, 2 sample) on the schedule,
+// Runs runs runs of method (0 anneal, 1 climb, 2 sample) in code (0 binary,
+// 1 Gray) on the schedule,
 // run i from seed first_seed + i, as sinc-study does on any number of
 // threads; reports progress, then every run's best objective and the row.
 // Returns the solutions each run examines, or -1 (and runs nothing) when the
 // schedule makes none or too many.
-extern "C" EMSCRIPTEN_KEEPALIVE int many_runs(int method, std::uint32_t first_seed, long runs,
-                                              double cooling, double initial, double final,
-                                              int moves)
+extern "C" EMSCRIPTEN_KEEPALIVE int many_runs(int method, int code, std::uint32_t first_seed,
+                                              long runs, double cooling, double initial,
+                                              double final, int moves)
 {
     const schedule plan{cooling, initial, final, moves};
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || runs < 1 || method < 0 || method > 2)
+    if (examined <= 0 || runs < 1 || method < 0 || method > 2 || code < 0 || code > 1)
         return -1;
-    const std::vector<double> table = problem_objective_table();
-    const run_setup setup{static_cast<study_method>(method), plan, nullptr, nullptr, table.data()};
+    const auto coded = static_cast<coding>(code);
+    const std::vector<double> table = problem_objective_table(coded);
+    const run_setup setup{
+        static_cast<study_method>(method), plan, nullptr, nullptr, table.data(), coded};
     std::vector<run_outcome> outcomes;
     std::vector<float> best;
     for (long i = 0; i < runs; ++i) {

@@ -5,7 +5,7 @@ import { read_settings } from './schedule.js';
 import { map_plot, distance_plot } from './plots.js';
 import { show_table, job_panel, throttled } from './panels.js';
 
-const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\tat_maximum';
+const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best';
 const bars = 256;
 const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
 

@@ -4,7 +4,7 @@ import { read_settings } from './schedule.js';
 import { histogram_plot } from './plots.js';
 import { show_table, job_panel, throttled } from './panels.js';
 
-const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\tat_maximum\tmean_best';
+const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\tmean_best';
 
 export function start_many(new_worker) {
   const { form, button, bar, state, table, run_job } = job_panel('many', new_worker);

@@ -22,6 +22,7 @@ export function read_settings(form) {
   last.setCustomValidity('');
   return {
     method: value('method'),
+    code: value('code'), // 0 binary, 1 Gray
     seed: form.elements.seed ? value('seed') : 0,
     runs: form.elements.runs ? value('runs') : 0,
     plan,

@@ -7,10 +7,19 @@ import { landscape_plot } from './plots.js';
 const grid_bits = 17;
 const fixed = (v, digits) => v.toFixed(digits);
 
-// The 17 bits of grid point k, most significant first, the bit a move
+// The grid point that the vector of integer value state stands for, in
+// binary (code 0) or the reflected Gray code (1), where each bit of the point
+// is the XOR of the state's bits at and above it.
+function point_of(code, state) {
+  let k = state;
+  for (let shift = 1; code === 1 && shift < 32; shift *= 2) k ^= k >> shift;
+  return k;
+}
+
+// The 17 bits of a vector of integer value state, most significant first, the bit a move
 // flipped in brackets: 0101[1]111100010101.
-function bits_of(k, flipped) {
-  const bits = k.toString(2).padStart(grid_bits, '0');
+function bits_of(state, flipped) {
+  const bits = state.toString(2).padStart(grid_bits, '0');
   return `${bits.slice(0, flipped)}[${bits[flipped]}]${bits.slice(flipped + 1)}`;
 }
 
@@ -29,14 +38,14 @@ function show_figures(list, pairs) {
 function record_walk(glue, settings) {
   const moves = [];
   const rows = [];
-  glue.on_move = (bit, delta, chance, draw, taken, k, current, best_x, best, temperature) =>
-    moves.push({ bit, delta, chance, draw, taken: taken !== 0, k, current, best_x, best, temperature });
+  glue.on_move = (bit, delta, chance, draw, taken, state, k, current, best_x, best, temperature) =>
+    moves.push({ bit, delta, chance, draw, taken: taken !== 0, state, k, current, best_x, best, temperature });
   glue.on_level = (row) => rows.push(row.split('\t'));
-  const made = glue._watch_search(settings.method, settings.seed, ...plan_arguments(settings.plan));
+  const made = glue._watch_search(settings.method, settings.code, settings.seed, ...plan_arguments(settings.plan));
   if (made < 0) return null;
   const first = moves[0];
-  const start_k = first.taken ? first.k ^ (1 << (grid_bits - 1 - first.bit)) : first.k;
-  return { moves, rows, per_level: settings.plan.moves, start_k, shown: 0 };
+  const start_state = first.taken ? first.state ^ (1 << (grid_bits - 1 - first.bit)) : first.state;
+  return { moves, rows, per_level: settings.plan.moves, start_state, code: settings.code, shown: 0 };
 }
 
 // The landscape: f at every 64th grid point, with the walk drawn on it.
@@ -56,7 +65,7 @@ function start_plot(glue) {
 function show_walk(glue, walk, plot, trace) {
   const { moves, per_level, shown } = walk;
   const last = shown > 0 ? moves[shown - 1] : null;
-  const k = last ? last.k : walk.start_k;
+  const k = last ? last.k : point_of(walk.code, walk.start_state);
   const current = plot.marks.current = { x: glue._x_at(k), f: glue._objective_at(k) };
   const best = plot.marks.best = last ? { x: last.best_x, f: last.best } : current;
   plot.redraw();
@@ -69,7 +78,7 @@ function show_walk(glue, walk, plot, trace) {
     ['best x', fixed(best.x, 6)], ['best f', fixed(best.f, 6)],
   ]);
   show_figures(document.getElementById('watch-move'), last ? [
-    ['bit flipped', last.bit], ['solution now', bits_of(last.k, last.bit)], ['Δ', last.delta.toPrecision(6)],
+    ['bit flipped', last.bit], ['solution now', bits_of(last.state, last.bit)], ['Δ', last.delta.toPrecision(6)],
     ['exp(Δ/T)', last.delta > 0 ? 'above 1' : last.chance.toPrecision(6)],
     ['draw', last.draw < 0 ? 'none' : fixed(last.draw, 4)], ['taken', last.taken ? 'yes' : 'no'],
   ] : [['', 'no move yet']]);

@@ -6,10 +6,10 @@ import create_glue from './glue.js';
 const glue_ready = create_glue({ printErr: (line) => console.warn(line) });
 
 const jobs = {
-  many: (glue, { method, seed, runs, plan }) =>
-    glue._many_runs(method, seed, runs, plan.cooling, plan.initial, plan.final, plan.moves),
-  exact: (glue, { method, plan }) =>
-    glue._exact_answer(method, plan.cooling, plan.initial, plan.final, plan.moves),
+  many: (glue, { method, code, seed, runs, plan }) =>
+    glue._many_runs(method, code, seed, runs, plan.cooling, plan.initial, plan.final, plan.moves),
+  exact: (glue, { method, code, plan }) =>
+    glue._exact_answer(method, code, plan.cooling, plan.initial, plan.final, plan.moves),
 };
 
 self.onmessage = async ({ data }) => {

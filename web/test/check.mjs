@@ -19,15 +19,26 @@ const root = new URL('../../', import.meta.url).pathname;
 const study = (...args) => execFileSync(join(native, 'tools/sinc-study'), args, { encoding: 'latin1' });
 const lines = (text) => text.trimEnd().split('\n');
 
-// Sets a form's fields by typing, as a user does; fields is {name: value}.
+// Sets a form's fields as a user does, typing or choosing an option by its
+// text; fields is {name: value}.
 async function fill(page, form, fields) {
   for (const [name, value] of Object.entries(fields)) {
-    const field = await page.$(`${form} [name=${name}]`);
+    const selector = `${form} [name=${name}]`;
+    const field = await page.$(selector);
+    if (await field.evaluate((f) => f.tagName === 'SELECT')) {
+      const option = await field.evaluate((f, text) => [...f.options].find((o) => o.text === text).value, value);
+      await page.select(selector, option);
+      continue;
+    }
     await field.click({ clickCount: 3 });
     await field.type(String(value));
     await page.keyboard.press('Tab');
   }
 }
+
+// sinc-study's arguments for a panel's fields: --coding for the coding.
+const arguments_of = (fields) => Object.entries(fields).flatMap(([name, value]) =>
+  name === 'code' ? ['--coding', value.toLowerCase()] : [`--${name}`, String(value)]);
 
 // Presses Enter on a button, then waits until the panel's status says it is done.
 async function run_panel(page, button, state, timeout) {
@@ -58,6 +69,14 @@ async function check_watch(page) {
   const same = rows.filter((row, i) => row === golden[i + 1]).length;
   verdict('watched search, seed 37: every level as sinc-study --trace', same === golden.length - 1 && rows.length === same,
     `${same} of ${golden.length - 1} levels`);
+  await fill(page, '#watch-form', { code: 'Gray' });
+  await page.focus('#watch-end');
+  await page.keyboard.press('Enter');
+  const gray = lines(study('--trace', '--coding', 'gray', '--seed', '37')).slice(1);
+  verdict('watched search in Gray code: every level as sinc-study --trace --coding gray',
+    (await table_rows(page, '#watch-trace tbody')).join('\n') === gray.join('\n'));
+  await fill(page, '#watch-form', { code: 'binary' });
+  await page.focus('#watch-end');
   for (const key of ['r', 'n', 'n']) await page.keyboard.press(key);
   const now = await page.$eval('#watch-now dd', (e) => e.textContent);
   verdict('watched search: R resets, N steps', now.startsWith('2 of 1816'), now);
@@ -88,6 +107,12 @@ async function check_many(page) {
   verdict('no main-thread task over 50 ms while a Worker runs searches', during.length === 0, during.join(', '));
   const tenthousand = (await table_rows(page, '#many-table'))[1];
   verdict('many searches: 10000 runs as sinc-study', tenthousand === lines(study('--runs', '10000', '--seed', '1'))[1]);
+  const gray = { method: 'climb', code: 'Gray', runs: 300, seed: 5 };
+  await fill(page, '#many-form', gray);
+  await run_panel(page, '#many-run', '#many-state', 30000);
+  const gray_row = (await table_rows(page, '#many-table'))[1];
+  verdict('many searches: climbing in Gray code as sinc-study', gray_row === lines(study(...arguments_of(gray)))[1], gray_row);
+  await fill(page, '#many-form', { method: 'anneal', code: 'binary' });
   return seconds;
 }
 
@@ -96,8 +121,7 @@ async function check_exact(page, fields, name) {
   const seconds = await run_panel(page, '#exact-run', '#exact-state', 120000);
   const busy = await long_tasks(page, '#exact-run');
   verdict(`no main-thread task over 50 ms while a Worker runs the exact engine, ${name}`, busy.length === 0, busy.join(', '));
-  const args = Object.entries(fields).flatMap(([k, v]) => [`--${k}`, String(v)]);
-  const expected = lines(study('--exact', '--threads', '2', ...args))[1];
+  const expected = lines(study('--exact', '--threads', '2', ...arguments_of(fields)))[1];
   const row = (await table_rows(page, '#exact-table'))[1];
   verdict(`exact panel, ${name}: sinc-study --exact's nine digits`, row === expected, row);
   return seconds;
@@ -133,7 +157,10 @@ async function main() {
     await check_program(open, join(native, 'sinc-anneal'), page);
     await check_watch(page);
     const many_seconds = await check_many(page);
-    await check_exact(page, { method: 'anneal', cooling: 0.9, initial: 10, final: 1, moves: 2 }, 'a short schedule');
+    await check_exact(page, { method: 'anneal', code: 'Gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
+      'a short schedule in Gray code');
+    await check_exact(page, { method: 'climb', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 },
+      'a short schedule, climbing');
     const exact_seconds = await check_exact(page, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
       "the program's schedule");
     await check_keyboard(page);
