@@ -108,6 +108,14 @@ double basin_share(const double* current, const std::vector<std::int32_t>& basin
     return share;
 }
 
+std::vector<double> binned(const double* p, std::int32_t width)
+{
+    std::vector<double> bins(static_cast<std::size_t>(grid_points / width));
+    for (std::int32_t k = 0; k < grid_points; ++k)
+        bins[static_cast<std::size_t>(k / width)] += p[k];
+    return bins;
+}
+
 std::vector<double> boltzmann_distribution(const double* objective, double temperature)
 {
     const double highest = *std::max_element(objective, objective + grid_points);

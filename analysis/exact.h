@@ -48,6 +48,11 @@ exact_result exact_search(move_rule rule, coding code, const schedule& plan, std
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
                    std::int32_t peak);
 
+// Returns the sums of p (grid_points values, by grid point) over runs of
+// width neighbouring points, the run of point k at k / width: a map of p
+// along the grid. width divides grid_points.
+std::vector<double> binned(const double* p, std::int32_t width);
+
 // Returns the Boltzmann distribution at temperature over the grid, which is
 // proportional to exp(objective / temperature). temperature > 0.
 std::vector<double> boltzmann_distribution(const double* objective, double temperature);

@@ -165,3 +165,51 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                     << "with the table: " << plan_name << ", " << start.k << ", seed " << seed;
             }
 }
+
+namespace {
+// The moves a watcher saw, and the current solution before the first.
+struct watched_moves {
+    std::int32_t start_k;
+    std::vector<move_report> moves;
+};
+
+void keep_move(const move_report& move, void* context)
+{
+    static_cast<watched_moves*>(context)->moves.push_back(move);
+}
+} // namespace
+
+// The watcher is told which bit each move flipped and what it drew: a taken
+// move moves the current solution along that bit, and a worse move of
+// annealing is taken exactly when exp(delta / T) beats its draw. A climber
+// and an improving move draw nothing.
+TEST(annealing_search, tells_the_watcher_the_bit_and_the_draw_of_every_move)
+{
+    for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
+        std::vector<std::int32_t> bits(bit_count);
+        grid_bits_of(1224, bits.data());
+        float objective = grid_objective(1224);
+        watched_moves seen{1224, {}};
+        seed_random(3);
+        search_from({rule, keep_move, &seen, nullptr}, problem_grid, problem_schedule, bits.data(),
+                    &objective);
+        ASSERT_EQ(seen.moves.size(), 1816u);
+        std::int32_t k = seen.start_k;
+        int drawn = 0;
+        for (const move_report& move : seen.moves) {
+            ASSERT_TRUE(move.bit >= 0 && move.bit < bit_count);
+            const std::int32_t along = k ^ (1 << (bit_count - 1 - move.bit));
+            ASSERT_EQ(move.current_k, move.taken ? along : k);
+            if (move.delta > 0 || rule == move_rule::climb) {
+                ASSERT_EQ(move.draw, no_draw);
+                ASSERT_EQ(move.taken, move.delta > 0);
+            } else {
+                ASSERT_TRUE(move.draw >= 0 && move.draw < 1);
+                ASSERT_EQ(move.taken, std::exp(move.delta / move.temperature) > move.draw);
+                ++drawn;
+            }
+            k = move.current_k;
+        }
+        EXPECT_EQ(drawn > 0, rule == move_rule::anneal);
+    }
+}

@@ -72,20 +72,11 @@ void print_trace_row(const exact_level& level, const exact_job& job)
                 boltzmann_distance(level.current, level.objective, level.temperature));
 }
 
-// The sum of p over each bin of map_bin grid points.
-std::vector<double> binned(const double* p)
-{
-    std::vector<double> bins(grid_points / map_bin);
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        bins[static_cast<std::size_t>(k / map_bin)] += p[k];
-    return bins;
-}
-
 void print_map_rows(const exact_level& level, const exact_job& /*job*/)
 {
-    const std::vector<double> current = binned(level.current);
+    const std::vector<double> current = binned(level.current, map_bin);
     const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data());
+        binned(boltzmann_distribution(level.objective, level.temperature).data(), map_bin);
     for (std::size_t bin = 0; bin < current.size(); ++bin) {
         const auto middle = static_cast<std::int32_t>(bin) * map_bin + map_bin / 2;
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,

@@ -1,0 +1,30 @@
+// The page: starts the four panels once the WebAssembly modules are in.
+import 'uplot/dist/uPlot.min.css';
+import create_program from './program.js';
+import create_glue from './glue.js';
+import { start_console } from './console.js';
+import { start_watch } from './watch.js';
+import { start_many } from './many.js';
+import { start_exact } from './exact.js';
+
+// ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
+const clock_text = new URLSearchParams(location.search).get('clock');
+const fixed_clock = clock_text === null ? undefined : Number(clock_text);
+
+async function start() {
+  const [wasm, glue] = await Promise.all([
+    // Compiled from its bytes, whatever type the file server gives it.
+    fetch(new URL('program.wasm', import.meta.url)).then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b)),
+    create_glue({ printErr: (line) => console.warn(line) }),
+  ]);
+  const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
+  start_watch(glue);
+  start_many(worker);
+  start_exact(worker);
+  await start_console(create_program, wasm, fixed_clock);
+  const status = document.getElementById('status');
+  status.textContent = `Ready in ${Math.round(performance.now())} ms.`;
+  document.body.dataset.ready = 'true';
+}
+
+start();

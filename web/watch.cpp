@@ -1,0 +1,106 @@
+// One search watched: every move of a seeded run, as sinc-study --trace runs
+// it, handed to the page with what decided it, and a row for every level.
+
+#include "coding.h"
+#include "landscape.h"
+#include "study.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <emscripten.h>
+
+namespace {
+// The most moves a watched search makes: the page keeps every one of them.
+constexpr std::int64_t most_watched = 200000;
+
+EM_JS(void, page_move,
+      (int bit, double delta, double chance, double draw, int taken, int state, int k,
+       double current, double best_x, double best, double temperature),
+      {
+          Module.on_move(bit, delta, chance, draw, taken, state, k, current, best_x, best,
+                         temperature);
+      });
+EM_JS(void, page_level, (const char* row), { Module.on_level(UTF8ToString(row)); });
+
+// What one level's row counts: the coding, which says what grid point a
+// vector stands for; moves so far, and the worse ones proposed and taken.
+struct level_tally {
+    coding code;
+    std::int32_t moves_per_level;
+    std::int32_t moves;
+    std::int32_t worse;
+    std::int32_t worse_taken;
+};
+
+// x of the grid point that the vector of integer value state stands for in code.
+double x_at_state(coding code, std::int32_t state)
+{
+    return static_cast<double>(grid_x(point_of(code, state)));
+}
+
+// The share of worse moves taken over the level, or "-" when none came up.
+void append_worse_share(char* row, std::size_t size, const level_tally& tally)
+{
+    const std::size_t used = std::strlen(row);
+    if (tally.worse == 0)
+        std::snprintf(row + used, size - used, "-");
+    else
+        std::snprintf(row + used, size - used, "%.4f",
+                      static_cast<double>(tally.worse_taken) / tally.worse);
+}
+
+void watch_move(const move_report& move, void* context)
+{
+    auto& tally = *static_cast<level_tally*>(context);
+    page_move(move.bit, move.delta, std::exp(move.delta / move.temperature), move.draw,
+              move.taken ? 1 : 0, move.current_k, point_of(tally.code, move.current_k),
+              move.current_objective, x_at_state(tally.code, move.best_k), move.best_objective,
+              move.temperature);
+    tally.worse += move.delta < 0 ? 1 : 0;
+    tally.worse_taken += move.delta < 0 && move.taken ? 1 : 0;
+    if (++tally.moves % tally.moves_per_level != 0)
+        return;
+    char row[200];
+    const std::int32_t level = tally.moves / tally.moves_per_level;
+    std::snprintf(row, sizeof row, "%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t", level, tally.moves,
+                  move.temperature, x_at_state(tally.code, move.current_k),
+                  static_cast<double>(move.current_objective), x_at_state(tally.code, move.best_k),
+                  static_cast<double>(move.best_objective));
+    append_worse_share(row, sizeof row, tally);
+    page_level(row);
+    tally.worse = tally.worse_taken = 0;
+}
+} // namespace
+
+// Runs method (0 anneal, 1 climb) in code (0 binary, 1 Gray) on the
+// schedule from seed, handing every move and every level's row to the page.
+// Returns the moves made, or -1 when the schedule makes none or more than
+// most_watched.
+extern "C" EMSCRIPTEN_KEEPALIVE int watch_search(int method, int code, std::uint32_t seed,
+                                                 double cooling, double initial, double final,
+                                                 int moves)
+{
+    const schedule plan{cooling, initial, final, moves};
+    const std::int64_t examined = examined_per_run(plan);
+    if (examined <= 0 || examined > most_watched || method < 0 || method > 1 || code < 0 ||
+        code > 1)
+        return -1;
+    const auto coded = static_cast<coding>(code);
+    const std::vector<double> table = problem_objective_table(coded);
+    level_tally tally{coded, moves, 0, 0, 0};
+    run_once({static_cast<study_method>(method), plan, watch_move, &tally, table.data(), coded},
+             seed);
+    return static_cast<int>(examined);
+}
+
+// f and x at grid point k, narrowed as the program stores them: the landscape.
+extern "C" EMSCRIPTEN_KEEPALIVE double objective_at(int k)
+{
+    return grid_objective(k);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE double x_at(int k)
+{
+    return grid_x(k);
+}
