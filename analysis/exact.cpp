@@ -7,8 +7,9 @@
 #include "exact_engine.h"
 
 #include <algorithm>
-#include <barrier>
 #include <cmath>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -22,6 +23,42 @@ struct slice {
     std::int32_t end;
 };
 
+// Where the threads meet: each waits until all count have arrived, and the
+// last to arrive does what must be done before any goes on. A mutex and a
+// condition variable rather than std::barrier, whose waiting in GCC 12's
+// libstdc++ can miss its wake-up where there is no futex (mingw-w64), so
+// that the threads never went on.
+struct meeting {
+    std::mutex lock;
+    std::condition_variable all_met;
+    std::int32_t count;
+    std::int32_t arrived;
+    std::int64_t round; // meetings held so far
+};
+
+// Waits at m until all have arrived; the last to arrive calls last() first.
+template <typename Last>
+void meet(meeting& m, const Last& last)
+{
+    std::unique_lock<std::mutex> held(m.lock);
+    const std::int64_t round = m.round;
+    if (++m.arrived < m.count) {
+        m.all_met.wait(held, [&m, round] { return m.round != round; });
+        return;
+    }
+    last();
+    m.arrived = 0;
+    ++m.round;
+    held.unlock();
+    m.all_met.notify_all();
+}
+
+// Waits at m until all have arrived.
+void meet(meeting& m)
+{
+    meet(m, [] {});
+}
+
 // The slice of thread t of count: the threads take contiguous slices, and
 // each state's figures are worked out the same way in any slice.
 slice slice_of(std::int32_t t, std::int32_t count)
@@ -31,7 +68,7 @@ slice slice_of(std::int32_t t, std::int32_t count)
 
 // Makes the counts those of T; every thread calls it with its slice.
 void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, double T, slice mine,
-                    std::barrier<>& met)
+                    meeting& met)
 {
     // The threads split the distinct deltas as they split the states. The
     // product passes 32 bits, which is all a size_t holds in WebAssembly.
@@ -41,20 +78,21 @@ void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, do
         return static_cast<std::size_t>(share);
     };
     count_worse_moves(grid, walk, rule, T, part(mine.begin), part(mine.end));
-    met.arrive_and_wait();
+    meet(met);
     spread_counts(grid, walk, mine.begin, mine.end);
     // Stays read the counts of moves out of each state, which lie in other slices.
-    met.arrive_and_wait();
+    meet(met);
     count_stays(walk, mine.begin, mine.end);
-    met.arrive_and_wait();
+    meet(met);
 }
 
 // The whole computation as one thread does it on its slice. The last to
-// arrive after a move holds the targets and makes next now (moved's
-// completion). The first slice reports.
-template <typename Meeting>
+// arrive after a move holds the targets and makes next now (next_is_now).
+// The first slice reports.
+template <typename NextIsNow>
 std::int32_t run_slice(const exact_grid& grid, exact_walk& walk, move_rule rule,
-                       const schedule& plan, slice mine, std::barrier<>& met, Meeting& moved,
+                       const schedule& plan, slice mine, meeting& met, meeting& moved,
+                       const NextIsNow& next_is_now,
                        void (*on_level)(const exact_level& level, void* context), void* context)
 {
     return static_cast<std::int32_t>(for_each_level(plan, [&](std::int64_t level, double T) {
@@ -62,12 +100,12 @@ std::int32_t run_slice(const exact_grid& grid, exact_walk& walk, move_rule rule,
             set_acceptance(grid, walk, rule, T, mine, met);
         for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
             move_quads(walk, quad_of(mine.begin), quad_of(mine.end));
-            moved.arrive_and_wait();
+            meet(moved, next_is_now);
         }
         if (mine.begin == 0 && on_level != nullptr)
             on_level(level_report(grid, walk, static_cast<std::int32_t>(level), T), context);
         // The report reads now, which the next move leaves alone until all meet.
-        met.arrive_and_wait();
+        meet(met);
         return true;
     }));
 }
@@ -79,20 +117,22 @@ exact_result exact_search(move_rule rule, coding code, const schedule& plan, std
     const exact_grid grid = make_grid(points_of_states(code));
     exact_walk walk = make_walk(grid);
     const std::int32_t count = std::clamp(threads, 1, tiles);
-    std::barrier<> met(count);
-    const auto next_is_now = [&]() noexcept {
+    meeting met{{}, {}, count, 0, 0};
+    meeting moved{{}, {}, count, 0, 0};
+    const auto next_is_now = [&grid, &walk] {
         hold_targets(grid, walk);
         walk.now.swap(walk.next);
     };
-    std::barrier moved(count, next_is_now);
     std::int32_t levels = 0;
     // std::thread joined by hand: libc++ 14, as macOS has had it, has no jthread.
     std::vector<std::thread> helpers;
     for (std::int32_t t = 1; t < count; ++t)
         helpers.emplace_back([&, t] {
-            run_slice(grid, walk, rule, plan, slice_of(t, count), met, moved, nullptr, nullptr);
+            run_slice(grid, walk, rule, plan, slice_of(t, count), met, moved, next_is_now, nullptr,
+                      nullptr);
         });
-    levels = run_slice(grid, walk, rule, plan, slice_of(0, count), met, moved, on_level, context);
+    levels = run_slice(grid, walk, rule, plan, slice_of(0, count), met, moved, next_is_now,
+                       on_level, context);
     for (std::thread& helper : helpers)
         helper.join();
     return final_figures(grid, walk, levels);
