@@ -36,6 +36,12 @@ struct meeting {
     std::int64_t round; // meetings held so far
 };
 
+// Where the threads meet: after each move, and after each other step.
+struct meetings {
+    meeting moved;
+    meeting met;
+};
+
 // Waits at m until all have arrived; the last to arrive calls last() first.
 template <typename Last>
 void meet(meeting& m, const Last& last)
@@ -91,21 +97,20 @@ void set_acceptance(const exact_grid& grid, exact_walk& walk, move_rule rule, do
 // The first slice reports.
 template <typename NextIsNow>
 std::int32_t run_slice(const exact_grid& grid, exact_walk& walk, move_rule rule,
-                       const schedule& plan, slice mine, meeting& met, meeting& moved,
-                       const NextIsNow& next_is_now,
+                       const schedule& plan, slice mine, meetings& at, const NextIsNow& next_is_now,
                        void (*on_level)(const exact_level& level, void* context), void* context)
 {
     return static_cast<std::int32_t>(for_each_level(plan, [&](std::int64_t level, double T) {
         if (rule == move_rule::anneal || level == 0)
-            set_acceptance(grid, walk, rule, T, mine, met);
+            set_acceptance(grid, walk, rule, T, mine, at.met);
         for (std::int32_t move = 0; move < plan.moves_per_level; ++move) {
             move_quads(walk, quad_of(mine.begin), quad_of(mine.end));
-            meet(moved, next_is_now);
+            meet(at.moved, next_is_now);
         }
         if (mine.begin == 0 && on_level != nullptr)
             on_level(level_report(grid, walk, static_cast<std::int32_t>(level), T), context);
         // The report reads now, which the next move leaves alone until all meet.
-        meet(met);
+        meet(at.met);
         return true;
     }));
 }
@@ -117,8 +122,7 @@ exact_result exact_search(move_rule rule, coding code, const schedule& plan, std
     const exact_grid grid = make_grid(points_of_states(code));
     exact_walk walk = make_walk(grid);
     const std::int32_t count = std::clamp(threads, 1, tiles);
-    meeting met{{}, {}, count, 0, 0};
-    meeting moved{{}, {}, count, 0, 0};
+    meetings at{{{}, {}, count, 0, 0}, {{}, {}, count, 0, 0}};
     const auto next_is_now = [&grid, &walk] {
         hold_targets(grid, walk);
         walk.now.swap(walk.next);
@@ -128,11 +132,11 @@ exact_result exact_search(move_rule rule, coding code, const schedule& plan, std
     std::vector<std::thread> helpers;
     for (std::int32_t t = 1; t < count; ++t)
         helpers.emplace_back([&, t] {
-            run_slice(grid, walk, rule, plan, slice_of(t, count), met, moved, next_is_now, nullptr,
+            run_slice(grid, walk, rule, plan, slice_of(t, count), at, next_is_now, nullptr,
                       nullptr);
         });
-    levels = run_slice(grid, walk, rule, plan, slice_of(0, count), met, moved, next_is_now,
-                       on_level, context);
+    levels =
+        run_slice(grid, walk, rule, plan, slice_of(0, count), at, next_is_now, on_level, context);
     for (std::thread& helper : helpers)
         helper.join();
     return final_figures(grid, walk, levels);
