@@ -3,6 +3,7 @@
 #include "exact.h"
 #include "landscape.h"
 #include "progress.h"
+#include "rows.h"
 
 #include <cmath>
 #include <cstdio>
@@ -114,10 +115,7 @@ void print_exact_table(const study_options& o)
     std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
     const bool sampling = o.method == study_method::sample;
     const exact_result result = sampling ? sampling_result(o.plan) : run_exact(o, nullptr);
-    std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f\n", method_names[static_cast<int>(o.method)],
-                o.plan.cooling, o.plan.initial_temperature, o.plan.final_temperature,
-                o.plan.moves_per_level, static_cast<long long>(examined_per_run(o.plan)),
-                result.above, result.at_maximum);
+    std::puts(exact_row(o.method, o.plan, result.above, result.at_maximum).c_str());
     if (!sampling)
         print_basins(result);
 }

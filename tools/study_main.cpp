@@ -9,6 +9,7 @@
 #include "options.h"
 #include "output.h"
 #include "progress.h"
+#include "rows.h"
 #include "study.h"
 
 #include <cmath>
@@ -24,11 +25,7 @@ void print_row(const study_options& o, study_method method, const schedule& plan
     const run_setup setup{method, plan, nullptr, nullptr, table.data(), o.code};
     const run_summary summary = summarize(run_many(setup, o.seed, o.runs, o.threads, shown));
     clear_progress(shown);
-    std::printf("%s\t%g\t%g\t%g\t%d\t%lld\t%ld\t%.4f\t%.4f\t%.6f\n",
-                method_names[static_cast<int>(method)], plan.cooling, plan.initial_temperature,
-                plan.final_temperature, plan.moves_per_level,
-                static_cast<long long>(examined_per_run(plan)), o.runs, summary.above_threshold,
-                summary.at_best_point, summary.mean_best);
+    std::puts(study_row(method, plan, o.runs, summary).c_str());
 }
 
 // The table: the row of o's method and schedule, or the sweep's rows of

@@ -5,9 +5,9 @@
 #include "coding.h"
 #include "exact.h"
 #include "landscape.h"
+#include "rows.h"
 #include "study.h"
 
-#include <cstdio>
 #include <emscripten.h>
 #include <vector>
 
@@ -60,10 +60,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double co
     panel shown{static_cast<std::int32_t>(examined / moves), grid_basins(grid_peaks())};
     const move_rule rule = method == 1 ? move_rule::climb : move_rule::anneal;
     const exact_result result = exact_search(rule, coded, plan, 1, report_level, &shown);
-    char row[300];
-    std::snprintf(row, sizeof row, "%s\t%g\t%g\t%g\t%d\t%lld\t%.9f\t%.9f", method_names[method],
-                  cooling, initial, final, moves, static_cast<long long>(examined), result.above,
-                  result.at_maximum);
-    page_exact_row(row);
+    const auto shown_method = static_cast<study_method>(method);
+    page_exact_row(exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
     return shown.levels;
 }

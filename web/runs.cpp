@@ -3,10 +3,10 @@
 // sinc-study's table that they make.
 
 #include "coding.h"
+#include "rows.h"
 #include "study.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <emscripten.h>
 #include <vector>
 
@@ -21,14 +21,8 @@ EM_JS(void, page_study_row, (const char* row), { Module.on_row(UTF8ToString(row)
 // sinc-study's row for outcomes of method on plan.
 void report_row(study_method method, const schedule& plan, const std::vector<run_outcome>& outcomes)
 {
-    const run_summary summary = summarize(outcomes);
-    char row[300];
-    std::snprintf(row, sizeof row, "%s\t%g\t%g\t%g\t%d\t%lld\t%zu\t%.4f\t%.4f\t%.6f",
-                  method_names[static_cast<int>(method)], plan.cooling, plan.initial_temperature,
-                  plan.final_temperature, plan.moves_per_level,
-                  static_cast<long long>(examined_per_run(plan)), outcomes.size(),
-                  summary.above_threshold, summary.at_best_point, summary.mean_best);
-    page_study_row(row);
+    const auto runs = static_cast<long>(outcomes.size());
+    page_study_row(study_row(method, plan, runs, summarize(outcomes)).c_str());
 }
 } // namespace
 

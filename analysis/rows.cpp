@@ -1,0 +1,36 @@
+#include "rows.h"
+
+#include <cstdio>
+
+namespace {
+constexpr std::size_t row_room = 300; // far more than a row of doubles and names takes
+
+// The columns every row starts with: the method and its schedule.
+int print_schedule(char* row, study_method method, const schedule& plan)
+{
+    return std::snprintf(row, row_room, "%s\t%g\t%g\t%g\t%d\t%lld",
+                         method_names[static_cast<int>(method)], plan.cooling,
+                         plan.initial_temperature, plan.final_temperature, plan.moves_per_level,
+                         static_cast<long long>(examined_per_run(plan)));
+}
+} // namespace
+
+std::string study_row(study_method method, const schedule& plan, long runs,
+                      const run_summary& summary)
+{
+    char row[row_room];
+    const int start = print_schedule(row, method, plan);
+    std::snprintf(row + start, row_room - static_cast<std::size_t>(start),
+                  "\t%ld\t%.4f\t%.4f\t%.6f", runs, summary.above_threshold, summary.at_best_point,
+                  summary.mean_best);
+    return row;
+}
+
+std::string exact_row(study_method method, const schedule& plan, double above, double reached_best)
+{
+    char row[row_room];
+    const int start = print_schedule(row, method, plan);
+    std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "\t%.9f\t%.9f", above,
+                  reached_best);
+    return row;
+}
