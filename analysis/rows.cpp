@@ -1,5 +1,7 @@
 #include "rows.h"
 
+#include "landscape.h"
+
 #include <cstdio>
 
 namespace {
@@ -32,5 +34,36 @@ std::string exact_row(study_method method, const schedule& plan, double above, d
     const int start = print_schedule(row, method, plan);
     std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "\t%.9f\t%.9f", above,
                   reached_best);
+    return row;
+}
+
+double x_of_state(coding code, std::int32_t state)
+{
+    return static_cast<double>(grid_x(point_of(code, state)));
+}
+
+bool tally_move(level_tally& tally, const move_report& move)
+{
+    if (move.delta < 0) {
+        ++tally.worse;
+        tally.worse_taken += move.taken ? 1 : 0;
+    }
+    return ++tally.moves % tally.moves_per_level == 0;
+}
+
+std::string level_row(level_tally& tally, const move_report& move)
+{
+    char row[row_room];
+    const int start = std::snprintf(
+        row, row_room, "%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t",
+        tally.moves / tally.moves_per_level, tally.moves, move.temperature,
+        x_of_state(tally.code, move.current_k), static_cast<double>(move.current_objective),
+        x_of_state(tally.code, move.best_k), static_cast<double>(move.best_objective));
+    if (tally.worse > 0)
+        std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "%.4f",
+                      tally.worse_taken / static_cast<double>(tally.worse));
+    else
+        std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "-");
+    tally.worse = tally.worse_taken = 0;
     return row;
 }

@@ -12,6 +12,30 @@
 std::string study_row(study_method method, const schedule& plan, long runs,
                       const run_summary& summary);
 
+// What a level trace counts over one level of moves, and the code it reads
+// vectors in.
+struct level_tally {
+    coding code;
+    std::int32_t moves_per_level;
+    std::int32_t moves;       // made so far, in every level
+    std::int32_t worse;       // proposed in this level, with delta < 0
+    std::int32_t worse_taken; // of those, taken
+};
+
+// Returns x of the grid point that the vector of integer value state
+// stands for in code.
+double x_of_state(coding code, std::int32_t state);
+
+// Counts move in tally. Returns true when it ends a level, whose row
+// level_row then gives.
+bool tally_move(level_tally& tally, const move_report& move);
+
+// Returns the trace row of the level that move ended, without a newline,
+// and starts the next level's counts: level, examined, T, the current x and
+// f, the best x and f, and the share of worse moves taken ("-" when none
+// was proposed).
+std::string level_row(level_tally& tally, const move_report& move);
+
 // Returns the row of method's exact probabilities on plan of reaching above
 // 1.5 and of reaching the best point, without a newline; for example
 // "anneal\t0.97\t100\t0.1\t8\t1816\t0.964842877\t0.034585967".

@@ -49,50 +49,21 @@ void print_table(const study_options& o)
                       shown);
 }
 
-// What --trace counts over one level of moves, and the code it reads
-// vectors in.
-struct level_count {
-    std::int32_t moves_per_level;
-    std::int32_t moves;
-    std::int32_t worse;
-    std::int32_t worse_taken;
-    coding code;
-};
-
-// x of the grid point that the vector of integer value state stands for.
-double x_of(const level_count& count, std::int32_t state)
-{
-    return static_cast<double>(grid_x(point_of(count.code, state)));
-}
-
 // Counts each move; prints a row of the trace at the end of each level.
 void trace_move(const move_report& move, void* context)
 {
-    level_count& count = *static_cast<level_count*>(context);
-    if (move.delta < 0) {
-        ++count.worse;
-        count.worse_taken += move.taken ? 1 : 0;
-    }
-    if (++count.moves % count.moves_per_level != 0)
-        return;
-    std::printf("%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t", count.moves / count.moves_per_level,
-                count.moves, move.temperature, x_of(count, move.current_k),
-                static_cast<double>(move.current_objective), x_of(count, move.best_k),
-                static_cast<double>(move.best_objective));
-    if (count.worse > 0)
-        std::printf("%.4f\n", count.worse_taken / static_cast<double>(count.worse));
-    else
-        std::puts("-"); // no worse move was proposed
-    count.worse = count.worse_taken = 0;
+    level_tally& count = *static_cast<level_tally*>(context);
+    if (tally_move(count, move))
+        std::puts(level_row(count, move).c_str());
 }
 
 // Prints a row for each move: what it proposed, and what became of it.
 void show_move(const move_report& move, void* context)
 {
-    level_count& count = *static_cast<level_count*>(context);
+    level_tally& count = *static_cast<level_tally*>(context);
     std::printf("%d\t%d\t%.6g\t%d\t%.6f\t%.6f\t%.6g\t", count.moves / count.moves_per_level + 1,
-                count.moves + 1, move.temperature, move.bit, x_of(count, move.from_k),
-                x_of(count, move.to_k), static_cast<double>(move.delta));
+                count.moves + 1, move.temperature, move.bit, x_of_state(count.code, move.from_k),
+                x_of_state(count.code, move.to_k), static_cast<double>(move.delta));
     ++count.moves;
     if (move.delta <= 0) // the bar the draw must stay below, as the search forms it
         std::printf("%.6g\t", std::exp(move.delta / move.temperature));
@@ -102,7 +73,7 @@ void show_move(const move_report& move, void* context)
         std::printf("%.4f\t", move.draw);
     else
         std::fputs("-\t", stdout);
-    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no", x_of(count, move.best_k),
+    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no", x_of_state(count.code, move.best_k),
                 static_cast<double>(move.best_objective));
 }
 
@@ -114,7 +85,7 @@ void print_trace(const study_options& o)
     else
         std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
     const std::vector<double> table = problem_objective_table(o.code);
-    level_count count{o.plan.moves_per_level, 0, 0, 0, o.code};
+    level_tally count{o.code, o.plan.moves_per_level, 0, 0, 0};
     run_once(
         {o.method, o.plan, o.every_move ? show_move : trace_move, &count, table.data(), o.code},
         o.seed);

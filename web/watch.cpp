@@ -3,11 +3,10 @@
 
 #include "coding.h"
 #include "landscape.h"
+#include "rows.h"
 #include "study.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <emscripten.h>
 
 namespace {
@@ -23,53 +22,15 @@ EM_JS(void, page_move,
       });
 EM_JS(void, page_level, (const char* row), { Module.on_level(UTF8ToString(row)); });
 
-// What one level's row counts: the coding, which says what grid point a
-// vector stands for; moves so far, and the worse ones proposed and taken.
-struct level_tally {
-    coding code;
-    std::int32_t moves_per_level;
-    std::int32_t moves;
-    std::int32_t worse;
-    std::int32_t worse_taken;
-};
-
-// x of the grid point that the vector of integer value state stands for in code.
-double x_at_state(coding code, std::int32_t state)
-{
-    return static_cast<double>(grid_x(point_of(code, state)));
-}
-
-// The share of worse moves taken over the level, or "-" when none came up.
-void append_worse_share(char* row, std::size_t size, const level_tally& tally)
-{
-    const std::size_t used = std::strlen(row);
-    if (tally.worse == 0)
-        std::snprintf(row + used, size - used, "-");
-    else
-        std::snprintf(row + used, size - used, "%.4f",
-                      static_cast<double>(tally.worse_taken) / tally.worse);
-}
-
 void watch_move(const move_report& move, void* context)
 {
     auto& tally = *static_cast<level_tally*>(context);
     page_move(move.bit, move.delta, std::exp(move.delta / move.temperature), move.draw,
               move.taken ? 1 : 0, move.current_k, point_of(tally.code, move.current_k),
-              move.current_objective, x_at_state(tally.code, move.best_k), move.best_objective,
+              move.current_objective, x_of_state(tally.code, move.best_k), move.best_objective,
               move.temperature);
-    tally.worse += move.delta < 0 ? 1 : 0;
-    tally.worse_taken += move.delta < 0 && move.taken ? 1 : 0;
-    if (++tally.moves % tally.moves_per_level != 0)
-        return;
-    char row[200];
-    const std::int32_t level = tally.moves / tally.moves_per_level;
-    std::snprintf(row, sizeof row, "%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t", level, tally.moves,
-                  move.temperature, x_at_state(tally.code, move.current_k),
-                  static_cast<double>(move.current_objective), x_at_state(tally.code, move.best_k),
-                  static_cast<double>(move.best_objective));
-    append_worse_share(row, sizeof row, tally);
-    page_level(row);
-    tally.worse = tally.worse_taken = 0;
+    if (tally_move(tally, move))
+        page_level(level_row(tally, move).c_str());
 }
 } // namespace
 
