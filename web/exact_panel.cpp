@@ -64,3 +64,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double co
     page_exact_row(exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
     return shown.levels;
 }
+
+// The x at the middle of the map's bar number bar, where the page draws it.
+extern "C" EMSCRIPTEN_KEEPALIVE double map_bar_x(int bar)
+{
+    return grid_x(bar * map_points + map_points / 2);
+}

@@ -14,10 +14,10 @@ namespace {
 constexpr std::int64_t most_watched = 200000;
 
 EM_JS(void, page_move,
-      (int bit, double delta, double chance, double draw, int taken, int state, int k,
+      (int from, int bit, double delta, double chance, double draw, int taken, int state, int k,
        double current, double best_x, double best, double temperature),
       {
-          Module.on_move(bit, delta, chance, draw, taken, state, k, current, best_x, best,
+          Module.on_move(from, bit, delta, chance, draw, taken, state, k, current, best_x, best,
                          temperature);
       });
 EM_JS(void, page_level, (const char* row), { Module.on_level(UTF8ToString(row)); });
@@ -25,10 +25,10 @@ EM_JS(void, page_level, (const char* row), { Module.on_level(UTF8ToString(row));
 void watch_move(const move_report& move, void* context)
 {
     auto& tally = *static_cast<level_tally*>(context);
-    page_move(move.bit, move.delta, std::exp(move.delta / move.temperature), move.draw,
-              move.taken ? 1 : 0, move.current_k, point_of(tally.code, move.current_k),
-              move.current_objective, x_of_state(tally.code, move.best_k), move.best_objective,
-              move.temperature);
+    page_move(point_of(tally.code, move.from_k), move.bit, move.delta,
+              std::exp(move.delta / move.temperature), move.draw, move.taken ? 1 : 0,
+              move.current_k, point_of(tally.code, move.current_k), move.current_objective,
+              x_of_state(tally.code, move.best_k), move.best_objective, move.temperature);
     if (tally_move(tally, move))
         page_level(level_row(tally, move).c_str());
 }
@@ -53,6 +53,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int watch_search(int method, int code, std::uint
     run_once({static_cast<study_method>(method), plan, watch_move, &tally, table.data(), coded},
              seed);
     return static_cast<int>(examined);
+}
+
+// The most moves watch_search keeps, for the page to say so.
+extern "C" EMSCRIPTEN_KEEPALIVE int most_watched_moves()
+{
+    return static_cast<int>(most_watched);
 }
 
 // f and x at grid point k, narrowed as the program stores them: the landscape.

@@ -6,15 +6,14 @@ import { map_plot, distance_plot } from './plots.js';
 import { show_table, job_panel, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best';
-const bars = 256;
-const bar_xs = Array.from({ length: bars }, (_, i) => -2 + (4 * (i * 512 + 256)) / 131071);
 
-export function start_exact(new_worker) {
+export function start_exact(glue, new_worker) {
   const { form, button, bar, state, table, run_job } = job_panel('exact', new_worker);
   const slider = document.getElementById('exact-level');
   const slider_text = document.getElementById('exact-level-text');
   let map = null; // both drawn with the first answer
   let distance = null;
+  let bar_xs = null; // the x of each bar of the map, from the glue
   let levels = [];
   let row = '';
 
@@ -23,6 +22,7 @@ export function start_exact(new_worker) {
     if (!level || !map) return;
     slider_text.textContent = `level ${level.level}, T = ${level.temperature.toPrecision(6)}, ` +
       `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
+    bar_xs ??= Array.from(level.current, (_, i) => glue._map_bar_x(i));
     map.show(bar_xs, level.current, level.boltzmann);
   };
   // The charts are drawn once the engine is done: redrawing them while it
@@ -41,7 +41,7 @@ export function start_exact(new_worker) {
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
-    const settings = read_settings(form);
+    const settings = read_settings(form, glue);
     if (!settings) return;
     levels = [];
     bar.value = 0;

@@ -19,8 +19,8 @@ async function start() {
   ]);
   const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
   start_watch(glue);
-  start_many(worker);
-  start_exact(worker);
+  start_many(glue, worker);
+  start_exact(glue, worker);
   await start_console(create_program, wasm, fixed_clock);
   const status = document.getElementById('status');
   status.textContent = `Ready in ${Math.round(performance.now())} ms.`;

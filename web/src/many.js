@@ -6,7 +6,7 @@ import { show_table, job_panel, throttled } from './panels.js';
 
 const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\tmean_best';
 
-export function start_many(new_worker) {
+export function start_many(glue, new_worker) {
   const { form, button, bar, state, table, run_job } = job_panel('many', new_worker);
   let histogram = null; // made with the first runs
   let outcomes = [];
@@ -15,7 +15,7 @@ export function start_many(new_worker) {
 
   form.addEventListener('submit', (event) => {
     event.preventDefault();
-    const settings = read_settings(form);
+    const settings = read_settings(form, glue);
     if (!settings) return;
     bar.max = settings.runs;
     bar.value = 0;

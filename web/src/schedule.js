@@ -2,8 +2,8 @@
 // are rounded to float, as the program and sinc-study hold them.
 
 // Returns the form's settings, or null (after saying what is wrong) when a
-// field is out of range or the schedule would never end.
-export function read_settings(form) {
+// field is out of range or the schedule would never end, as glue counts it.
+export function read_settings(form, glue) {
   if (!form.reportValidity()) return null;
   const value = (name) => Number(form.elements[name].value);
   const plan = {
@@ -12,10 +12,10 @@ export function read_settings(form) {
     final: Math.fround(value('final')),
     moves: value('moves'),
   };
-  const levels = level_count(plan);
+  const examined = glue._examined_by_schedule(...plan_arguments(plan));
   const problem = !(plan.cooling > 0 && plan.cooling < 1) ? 'The cooling must lie between 0 and 1.'
-    : levels === 0 ? 'The initial T must be above the final T.'
-      : levels * plan.moves > 10000000 ? 'That schedule examines over 10000000 solutions a run.' : '';
+    : examined === 0 ? 'The initial T must be above the final T.'
+      : examined < 0 ? `That schedule examines over ${glue._most_examined_per_run()} solutions a run.` : '';
   const last = form.elements.final; // where the browser shows what is wrong
   last.setCustomValidity(problem);
   if (!form.reportValidity()) return null;
@@ -27,14 +27,6 @@ export function read_settings(form) {
     runs: form.elements.runs ? value('runs') : 0,
     plan,
   };
-}
-
-// The levels of plan, as the search counts them: T from the initial one,
-// times the cooling after each level, while T is above the final one.
-export function level_count(plan) {
-  let levels = 0;
-  for (let t = plan.initial; t > plan.final && levels <= 10000000; t *= plan.cooling) ++levels;
-  return levels;
 }
 
 // The arguments the glue takes for a plan.

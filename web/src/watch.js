@@ -7,15 +7,6 @@ import { landscape_plot } from './plots.js';
 const grid_bits = 17;
 const fixed = (v, digits) => v.toFixed(digits);
 
-// The grid point that the vector of integer value state stands for, in
-// binary (code 0) or the reflected Gray code (1), where each bit of the point
-// is the XOR of the state's bits at and above it.
-function point_of(code, state) {
-  let k = state;
-  for (let shift = 1; code === 1 && shift < 32; shift *= 2) k ^= k >> shift;
-  return k;
-}
-
 // The 17 bits of a vector of integer value state, most significant first, the bit a move
 // flipped in brackets: 0101[1]111100010101.
 function bits_of(state, flipped) {
@@ -38,20 +29,18 @@ function show_figures(list, pairs) {
 function record_walk(glue, settings) {
   const moves = [];
   const rows = [];
-  glue.on_move = (bit, delta, chance, draw, taken, state, k, current, best_x, best, temperature) =>
-    moves.push({ bit, delta, chance, draw, taken: taken !== 0, state, k, current, best_x, best, temperature });
+  glue.on_move = (from, bit, delta, chance, draw, taken, state, k, current, best_x, best, temperature) =>
+    moves.push({ from, bit, delta, chance, draw, taken: taken !== 0, state, k, current, best_x, best, temperature });
   glue.on_level = (row) => rows.push(row.split('\t'));
   const made = glue._watch_search(settings.method, settings.code, settings.seed, ...plan_arguments(settings.plan));
   if (made < 0) return null;
-  const first = moves[0];
-  const start_state = first.taken ? first.state ^ (1 << (grid_bits - 1 - first.bit)) : first.state;
-  return { moves, rows, per_level: settings.plan.moves, start_state, code: settings.code, shown: 0 };
+  return { moves, rows, per_level: settings.plan.moves, shown: 0 };
 }
 
 // The landscape: f at every 64th grid point, with the walk drawn on it.
 function start_plot(glue) {
   const xs = [], fs = [];
-  for (let k = 0; k < 131072; k += 64) {
+  for (let k = 0; k < 2 ** grid_bits; k += 64) {
     xs.push(glue._x_at(k));
     fs.push(glue._objective_at(k));
   }
@@ -65,7 +54,7 @@ function start_plot(glue) {
 function show_walk(glue, walk, plot, trace) {
   const { moves, per_level, shown } = walk;
   const last = shown > 0 ? moves[shown - 1] : null;
-  const k = last ? last.k : point_of(walk.code, walk.start_state);
+  const k = last ? last.k : moves[0].from;
   const current = plot.marks.current = { x: glue._x_at(k), f: glue._objective_at(k) };
   const best = plot.marks.best = last ? { x: last.best_x, f: last.best } : current;
   plot.redraw();
@@ -127,10 +116,11 @@ export function start_watch(glue) {
   };
   const reset = () => {
     pause();
-    const settings = read_settings(form);
+    const settings = read_settings(form, glue);
     const recorded = settings && record_walk(glue, settings);
     if (settings && !recorded) {
-      form.elements.moves.setCustomValidity('A watched search keeps at most 200000 moves: fewer levels or moves, please.');
+      const most = glue._most_watched_moves();
+      form.elements.moves.setCustomValidity(`A watched search keeps at most ${most} moves: fewer levels or moves, please.`);
       form.reportValidity();
       form.elements.moves.setCustomValidity('');
     }
