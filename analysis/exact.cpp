@@ -5,6 +5,7 @@
 #include "exact.h"
 
 #include "exact_engine.h"
+#include "landscape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -184,4 +185,16 @@ double boltzmann_distance(const double* current, const double* objective, double
     for (std::size_t k = 0; k < boltzmann.size(); ++k)
         distance += std::abs(current[k] - boltzmann[k]);
     return distance / 2.0;
+}
+
+level_map map_of_level(const exact_level& level)
+{
+    const std::vector<double> boltzmann =
+        boltzmann_distribution(level.objective, level.temperature);
+    return {binned(level.current, map_bar_points), binned(boltzmann.data(), map_bar_points)};
+}
+
+float bar_middle_x(std::int32_t bar)
+{
+    return grid_x(bar * map_bar_points + map_bar_points / 2);
 }

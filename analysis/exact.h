@@ -53,6 +53,23 @@ double basin_share(const double* current, const std::vector<std::int32_t>& basin
 // along the grid. width divides grid_points.
 std::vector<double> binned(const double* p, std::int32_t width);
 
+// Grid points per bar of a level's map: 256 bars over the grid.
+inline constexpr std::int32_t map_bar_points = 512;
+
+// A level's map, by bars of map_bar_points neighbouring grid points: where
+// the search is, and the Boltzmann distribution at the level's temperature.
+struct level_map {
+    std::vector<double> current;
+    std::vector<double> boltzmann;
+};
+
+// Returns the map of level, as sinc-study --exact --map prints it.
+level_map map_of_level(const exact_level& level);
+
+// Returns x of the middle grid point of bar of a level's map; bar 0 is at
+// x = -1.992187.
+float bar_middle_x(std::int32_t bar);
+
 // Returns the Boltzmann distribution at temperature over the grid, which is
 // proportional to exp(objective / temperature). temperature > 0.
 std::vector<double> boltzmann_distribution(const double* objective, double temperature);

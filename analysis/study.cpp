@@ -52,6 +52,11 @@ run_outcome best_of_samples(const run_setup& setup, run_outcome start, std::int6
 }
 } // namespace
 
+move_rule rule_of(study_method method)
+{
+    return method == study_method::climb ? move_rule::climb : move_rule::anneal;
+}
+
 std::int64_t examined_per_run(const schedule& plan)
 {
     if (plan.moves_per_level < 1)
@@ -81,10 +86,8 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
     if (setup.method == study_method::sample) {
         end = best_of_samples(setup, end, examined_per_run(setup.plan));
     } else {
-        const move_rule rule =
-            setup.method == study_method::climb ? move_rule::climb : move_rule::anneal;
-        search_from({rule, setup.watch, setup.context, setup.objective_table}, problem_grid,
-                    setup.plan, bits, &current);
+        search_from({rule_of(setup.method), setup.watch, setup.context, setup.objective_table},
+                    problem_grid, setup.plan, bits, &current);
         end = {bits_to_integer(bits, problem_grid.bits), current};
     }
     return {point_of(setup.code, end.k), end.best_objective};

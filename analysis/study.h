@@ -35,6 +35,10 @@ enum class study_method {
     sample, // independent random solutions, the best kept
 };
 
+// Returns the move rule of a method that moves: climb's for climb, and
+// anneal's otherwise (sampling makes no moves).
+move_rule rule_of(study_method method);
+
 // The methods' names, indexed by study_method.
 inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 

@@ -10,16 +10,9 @@
 #include <vector>
 
 namespace {
-constexpr std::int32_t map_bin = 512; // grid points per bin of the map: 256 bins
-
 std::int32_t threads_of(const study_options& o)
 {
     return static_cast<std::int32_t>(o.threads);
-}
-
-move_rule rule_of(study_method method)
-{
-    return method == study_method::climb ? move_rule::climb : move_rule::anneal;
 }
 
 // The probability that draws independent uniform draws meet one of the
@@ -75,14 +68,11 @@ void print_trace_row(const exact_level& level, const exact_job& job)
 
 void print_map_rows(const exact_level& level, const exact_job& /*job*/)
 {
-    const std::vector<double> current = binned(level.current, map_bin);
-    const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data(), map_bin);
-    for (std::size_t bin = 0; bin < current.size(); ++bin) {
-        const auto middle = static_cast<std::int32_t>(bin) * map_bin + map_bin / 2;
+    const level_map map = map_of_level(level);
+    for (std::size_t bar = 0; bar < map.current.size(); ++bar)
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,
-                    static_cast<double>(grid_x(middle)), current[bin], boltzmann[bin]);
-    }
+                    static_cast<double>(bar_middle_x(static_cast<std::int32_t>(bar))),
+                    map.current[bar], map.boltzmann[bar]);
 }
 
 void after_level(const exact_level& level, void* context)

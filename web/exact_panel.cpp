@@ -12,8 +12,6 @@
 #include <vector>
 
 namespace {
-constexpr std::int32_t map_points = 512; // grid points per bar of the map: 256 bars
-
 EM_JS(void, page_exact_level,
       (int level, int levels, double temperature, double in_top_basin, double above,
        double at_maximum, double distance, const double* current, const double* boltzmann,
@@ -34,13 +32,12 @@ struct panel {
 void report_level(const exact_level& level, void* context)
 {
     const panel& shown = *static_cast<const panel*>(context);
-    const std::vector<double> current = binned(level.current, map_points);
-    const std::vector<double> boltzmann =
-        binned(boltzmann_distribution(level.objective, level.temperature).data(), map_points);
+    const level_map map = map_of_level(level);
     page_exact_level(level.level + 1, shown.levels, level.temperature,
                      basin_share(level.current, shown.basins, 0), level.above, level.at_maximum,
                      boltzmann_distance(level.current, level.objective, level.temperature),
-                     current.data(), boltzmann.data(), static_cast<int>(current.size()));
+                     map.current.data(), map.boltzmann.data(),
+                     static_cast<int>(map.current.size()));
 }
 } // namespace
 
@@ -58,9 +55,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double co
         return -1;
     const auto coded = static_cast<coding>(code);
     panel shown{static_cast<std::int32_t>(examined / moves), grid_basins(grid_peaks())};
-    const move_rule rule = method == 1 ? move_rule::climb : move_rule::anneal;
-    const exact_result result = exact_search(rule, coded, plan, 1, report_level, &shown);
     const auto shown_method = static_cast<study_method>(method);
+    const exact_result result =
+        exact_search(rule_of(shown_method), coded, plan, 1, report_level, &shown);
     page_exact_row(exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
     return shown.levels;
 }
@@ -68,5 +65,5 @@ extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double co
 // The x at the middle of the map's bar number bar, where the page draws it.
 extern "C" EMSCRIPTEN_KEEPALIVE double map_bar_x(int bar)
 {
-    return grid_x(bar * map_points + map_points / 2);
+    return bar_middle_x(bar);
 }
