@@ -6,6 +6,14 @@
 
 #include <string>
 
+// The header lines of the tables whose rows study_row, level_row and exact_row give.
+inline constexpr char study_header[] =
+    "method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\tmean_best";
+inline constexpr char level_header[] =
+    "level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken";
+inline constexpr char exact_header[] =
+    "method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best";
+
 // Returns the row of runs runs of method on plan, which summary sums up,
 // without a newline; for example
 // "anneal\t0.97\t100\t0.1\t8\t1816\t200\t0.9650\t0.0250\t1.501432".

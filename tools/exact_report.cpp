@@ -102,7 +102,7 @@ exact_result run_exact(const study_options& o, row_printer print_row)
 
 void print_exact_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best");
+    std::puts(exact_header);
     const bool sampling = o.method == study_method::sample;
     const exact_result result = sampling ? sampling_result(o.plan) : run_exact(o, nullptr);
     std::puts(exact_row(o.method, o.plan, result.above, result.at_maximum).c_str());

@@ -32,8 +32,7 @@ void print_row(const study_options& o, study_method method, const schedule& plan
 // every method or of o's.
 void print_table(const study_options& o)
 {
-    std::puts("method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\t"
-              "mean_best");
+    std::puts(study_header);
     const std::vector<schedule> plans =
         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector{o.plan};
     const std::size_t methods = o.every_method ? std::size(method_names) : 1;
@@ -83,7 +82,7 @@ void print_trace(const study_options& o)
         std::puts("level\texamined\ttemperature\tbit\tx_before\tx_after\tdelta\texp_delta_t\t"
                   "draw\ttaken\tbest_x\tbest");
     else
-        std::puts("level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken");
+        std::puts(level_header);
     const std::vector<double> table = problem_objective_table(o.code);
     level_tally count{o.code, o.plan.moves_per_level, 0, 0, 0};
     run_once(

@@ -21,7 +21,8 @@ EM_JS(void, page_exact_level,
                                 distance, HEAPF64.slice(current >> 3, (current >> 3) + bars),
                                 HEAPF64.slice(boltzmann >> 3, (boltzmann >> 3) + bars));
       });
-EM_JS(void, page_exact_row, (const char* row), { Module.on_row(UTF8ToString(row)); });
+EM_JS(void, page_exact_row, (const char* header, const char* row),
+      { Module.on_row(UTF8ToString(header), UTF8ToString(row)); });
 
 // What the levels need: the plan's level count and the top peak's basin.
 struct panel {
@@ -58,7 +59,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double co
     const auto shown_method = static_cast<study_method>(method);
     const exact_result result =
         exact_search(rule_of(shown_method), coded, plan, 1, report_level, &shown);
-    page_exact_row(exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
+    page_exact_row(exact_header,
+                   exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
     return shown.levels;
 }
 

@@ -16,13 +16,14 @@ constexpr long runs_between_reports = 250;
 EM_JS(void, page_progress, (int done), { Module.on_progress(done); });
 EM_JS(void, page_outcomes, (const float* best, int runs),
       { Module.on_outcomes(HEAPF32.slice(best >> 2, (best >> 2) + runs)); });
-EM_JS(void, page_study_row, (const char* row), { Module.on_row(UTF8ToString(row)); });
+EM_JS(void, page_study_row, (const char* header, const char* row),
+      { Module.on_row(UTF8ToString(header), UTF8ToString(row)); });
 
 // sinc-study's row for outcomes of method on plan.
 void report_row(study_method method, const schedule& plan, const std::vector<run_outcome>& outcomes)
 {
     const auto runs = static_cast<long>(outcomes.size());
-    page_study_row(study_row(method, plan, runs, summarize(outcomes)).c_str());
+    page_study_row(study_header, study_row(method, plan, runs, summarize(outcomes)).c_str());
 }
 } // namespace
 

@@ -5,7 +5,6 @@ import { read_settings } from './schedule.js';
 import { map_plot, distance_plot } from './plots.js';
 import { show_table, job_panel, throttled } from './panels.js';
 
-const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best';
 
 export function start_exact(glue, new_worker) {
   const { form, button, bar, state, table, run_job } = job_panel('exact', new_worker);
@@ -15,6 +14,7 @@ export function start_exact(glue, new_worker) {
   let distance = null;
   let bar_xs = null; // the x of each bar of the map, from the glue
   let levels = [];
+  let header = ''; // sinc-study's, as the glue reports it with the row
   let row = '';
 
   const show_level = () => {
@@ -52,7 +52,7 @@ export function start_exact(glue, new_worker) {
         levels.push(reply.level);
         show_progress(reply.level, reply.level.level === reply.level.levels);
       }
-      if ('row' in reply) row = reply.row;
+      if ('row' in reply) ({ header, row } = reply);
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         slider.max = levels.length;

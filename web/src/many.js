@@ -4,12 +4,12 @@ import { read_settings } from './schedule.js';
 import { histogram_plot } from './plots.js';
 import { show_table, job_panel, throttled } from './panels.js';
 
-const header = 'method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\tmean_best';
 
 export function start_many(glue, new_worker) {
   const { form, button, bar, state, table, run_job } = job_panel('many', new_worker);
   let histogram = null; // made with the first runs
   let outcomes = [];
+  let header = ''; // sinc-study's, as the glue reports it with the row
   let row = '';
   const show_progress = throttled((done) => { bar.value = done; });
 
@@ -23,7 +23,7 @@ export function start_many(glue, new_worker) {
     run_job(button, { job: 'many', ...settings }, (reply) => {
       if ('progress' in reply) show_progress(reply.progress);
       if ('outcomes' in reply) outcomes = reply.outcomes;
-      if ('row' in reply) row = reply.row;
+      if ('row' in reply) ({ header, row } = reply);
       if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
       if ('done' in reply) {
         bar.value = settings.runs;
