@@ -77,7 +77,8 @@ void undo_move(run_state& run, std::int32_t index, std::int32_t new_k)
 }
 
 // Inverts one random bit, then keeps or undoes the inversion. A move that
-// does not improve takes a draw when it anneals, as accepts_worse does.
+// does not improve is kept as accepts_worse decides when the search anneals,
+// and never when it climbs.
 void make_move(run_state& run, double temperature)
 {
     const std::int32_t from = run.k;
@@ -88,10 +89,8 @@ void make_move(run_state& run, double temperature)
     next.delta = static_cast<float>(static_cast<float>(next.f) - run.f);
     double draw = no_draw;
     bool taken = next.delta > 0.0f;
-    if (!taken && run.variant->rule == move_rule::anneal) {
-        draw = uniform_between(0.0, 1.0);
-        taken = beats_draw(next.delta, temperature, draw);
-    }
+    if (!taken && run.variant->rule == move_rule::anneal)
+        taken = accepts_worse(next.delta, temperature, &draw);
     if (taken)
         take_move(run, next);
     else
@@ -104,14 +103,12 @@ void make_move(run_state& run, double temperature)
 
 } // namespace
 
-bool accepts_worse(float delta, double temperature)
+bool accepts_worse(float delta, double temperature, double* draw)
 {
-    return beats_draw(delta, temperature, uniform_between(0.0, 1.0));
-}
-
-bool beats_draw(float delta, double temperature, double draw)
-{
-    return std::exp(delta / temperature) > draw;
+    const double drawn = uniform_between(0.0, 1.0);
+    if (draw != nullptr)
+        *draw = drawn;
+    return std::exp(delta / temperature) > drawn;
 }
 
 void fill_objective_table(const grid& g, double* table)

@@ -13,12 +13,9 @@
 
 // For a move that does not improve (delta <= 0): returns true with
 // probability exp(delta / temperature), always for delta == 0. Draws one
-// uniform_between(0, 1).
-bool accepts_worse(float delta, double temperature);
-
-// The rule behind accepts_worse, for its draw: true when exp(delta /
-// temperature) is above draw.
-bool beats_draw(float delta, double temperature, double draw);
+// uniform_between(0, 1), which it stores in *draw unless draw is null, and
+// returns whether exp(delta / temperature) is above it.
+bool accepts_worse(float delta, double temperature, double* draw = nullptr);
 
 // --- The search -----------------------------------------------------------
 
