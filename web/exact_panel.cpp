@@ -3,69 +3,79 @@
 // Boltzmann distribution, and the row of the tool's table at the end.
 
 #include "coding.h"
+#include "columns.h"
 #include "exact.h"
 #include "landscape.h"
+#include "levels.h"
+#include "page_limits.h"
 #include "rows.h"
 #include "study.h"
 
-#include <emscripten.h>
+#include <emscripten/bind.h>
 #include <vector>
 
-namespace {
-EM_JS(void, page_exact_level,
-      (int level, int levels, double temperature, double in_top_basin, double above,
-       double at_maximum, double distance, const double* current, const double* boltzmann,
-       int bars),
-      {
-          Module.on_exact_level(level, levels, temperature, in_top_basin, above, at_maximum,
-                                distance, HEAPF64.slice(current >> 3, (current >> 3) + bars),
-                                HEAPF64.slice(boltzmann >> 3, (boltzmann >> 3) + bars));
-      });
-EM_JS(void, page_exact_row, (const char* header, const char* row),
-      { Module.on_row(UTF8ToString(header), UTF8ToString(row)); });
+using emscripten::val;
 
-// What the levels need: the plan's level count and the top peak's basin.
+namespace {
+// What the levels need: the plan's level count, the top peak's basin and
+// the page's callback.
 struct panel {
     std::int32_t levels;
     std::vector<std::int32_t> basins;
+    val on_level;
 };
 
 void report_level(const exact_level& level, void* context)
 {
     const panel& shown = *static_cast<const panel*>(context);
     const level_map map = map_of_level(level);
-    page_exact_level(level.level + 1, shown.levels, level.temperature,
-                     basin_share(level.current, shown.basins, 0), level.above, level.at_maximum,
-                     boltzmann_distance(level.current, level.objective, level.temperature),
-                     map.current.data(), map.boltzmann.data(),
-                     static_cast<int>(map.current.size()));
+    val report = val::object();
+    report.set("level", static_cast<double>(level_number(level.level)));
+    report.set("levels", shown.levels);
+    report.set("temperature", level.temperature);
+    report.set("inTopBasin", basin_share(level.current, shown.basins, 0));
+    report.set("above", level.above);
+    report.set("atMaximum", level.at_maximum);
+    report.set("distance", boltzmann_distance(level.current, level.objective, level.temperature));
+    report.set("current", typed_copy(map.current));
+    report.set("boltzmann", typed_copy(map.boltzmann));
+    shown.on_level(report);
 }
-} // namespace
 
-// Works out the exact figures of method (0 anneal, 1 climb) in code (0
-// binary, 1 Gray) on the schedule,
-// one thread, reporting every level; then reports sinc-study --exact's row,
-// with its nine decimals. Returns the levels, or -1 when the schedule runs
-// none or too many.
-extern "C" EMSCRIPTEN_KEEPALIVE int exact_answer(int method, int code, double cooling,
-                                                 double initial, double final, int moves)
+// Works out the exact figures of method (anneal or climb) in code on plan,
+// one thread, calling on_level({level, levels, temperature, inTopBasin,
+// above, atMaximum, distance, current, boltzmann}) at every level. Returns
+// sinc-study --exact's row, with its nine decimals, or null when the plan
+// makes no move or more than most_exact_moves, or method is sample.
+val exact_answer(study_method method, coding code, const schedule& plan, val on_level)
 {
-    const schedule plan{cooling, initial, final, moves};
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || method < 0 || method > 1 || code < 0 || code > 1)
-        return -1;
-    const auto coded = static_cast<coding>(code);
-    panel shown{static_cast<std::int32_t>(examined / moves), grid_basins(grid_peaks())};
-    const auto shown_method = static_cast<study_method>(method);
-    const exact_result result =
-        exact_search(rule_of(shown_method), coded, plan, 1, report_level, &shown);
-    page_exact_row(exact_header,
-                   exact_row(shown_method, plan, result.above, result.at_maximum).c_str());
-    return shown.levels;
+    if (examined <= 0 || examined > most_exact_moves || method == study_method::sample)
+        return val::null();
+    panel shown{static_cast<std::int32_t>(examined / plan.moves_per_level),
+                grid_basins(grid_peaks()), std::move(on_level)};
+    const exact_result result = exact_search(rule_of(method), code, plan, 1, report_level, &shown);
+    return val(exact_row(method, plan, result.above, result.at_maximum));
+}
+
+// The row of the tool's table for probabilities above and reached_best, as
+// they stand after some level: the row of a job stopped there.
+std::string exact_partial_row(study_method method, const schedule& plan, double above,
+                              double reached_best)
+{
+    return exact_row(method, plan, above, reached_best);
 }
 
 // The x at the middle of the map's bar number bar, where the page draws it.
-extern "C" EMSCRIPTEN_KEEPALIVE double map_bar_x(int bar)
+double map_bar_x(std::int32_t bar)
 {
     return bar_middle_x(bar);
+}
+} // namespace
+
+EMSCRIPTEN_BINDINGS(exact_panel)
+{
+    emscripten::function("exactAnswer", &exact_answer);
+    emscripten::function("exactRow", &exact_partial_row);
+    emscripten::function("mapBarX", &map_bar_x);
 }

@@ -2,72 +2,112 @@
 // it, handed to the page with what decided it, and a row for every level.
 
 #include "coding.h"
+#include "columns.h"
 #include "landscape.h"
+#include "page_limits.h"
 #include "rows.h"
 #include "study.h"
 
 #include <cmath>
-#include <emscripten.h>
+#include <emscripten/bind.h>
+
+using emscripten::val;
 
 namespace {
-// The most moves a watched search makes: the page keeps every one of them.
-constexpr std::int64_t most_watched = 200000;
-
-EM_JS(void, page_move,
-      (int from, int bit, double delta, double chance, double draw, int taken, int state, int k,
-       double current, double best_x, double best, double temperature),
-      {
-          Module.on_move(from, bit, delta, chance, draw, taken, state, k, current, best_x, best,
-                         temperature);
-      });
-EM_JS(void, page_level, (const char* row), { Module.on_level(UTF8ToString(row)); });
+// Every move of a walk, a column a figure, and the level rows' callback.
+struct walk_columns {
+    level_tally tally;
+    val on_level = val::undefined();
+    std::vector<std::int32_t> from, bit, taken, state, k;
+    std::vector<double> delta, chance, draw, current, best_x, best, temperature;
+};
 
 void watch_move(const move_report& move, void* context)
 {
-    auto& tally = *static_cast<level_tally*>(context);
-    page_move(point_of(tally.code, move.from_k), move.bit, move.delta,
-              std::exp(move.delta / move.temperature), move.draw, move.taken ? 1 : 0,
-              move.current_k, point_of(tally.code, move.current_k), move.current_objective,
-              x_of_state(tally.code, move.best_k), move.best_objective, move.temperature);
-    if (tally_move(tally, move))
-        page_level(level_row(tally, move).c_str());
+    auto& walk = *static_cast<walk_columns*>(context);
+    walk.from.push_back(point_of(walk.tally.code, move.from_k));
+    walk.bit.push_back(move.bit);
+    walk.delta.push_back(move.delta);
+    walk.chance.push_back(std::exp(move.delta / move.temperature));
+    walk.draw.push_back(move.draw);
+    walk.taken.push_back(move.taken ? 1 : 0);
+    walk.state.push_back(move.current_k);
+    walk.k.push_back(point_of(walk.tally.code, move.current_k));
+    walk.current.push_back(move.current_objective);
+    walk.best_x.push_back(x_of_state(walk.tally.code, move.best_k));
+    walk.best.push_back(move.best_objective);
+    walk.temperature.push_back(move.temperature);
+    if (tally_move(walk.tally, move))
+        walk.on_level(level_row(walk.tally, move));
 }
-} // namespace
 
-// Runs method (0 anneal, 1 climb) in code (0 binary, 1 Gray) on the
-// schedule from seed, handing every move and every level's row to the page.
-// Returns the moves made, or -1 when the schedule makes none or more than
-// most_watched.
-extern "C" EMSCRIPTEN_KEEPALIVE int watch_search(int method, int code, std::uint32_t seed,
-                                                 double cooling, double initial, double final,
-                                                 int moves)
+// The walk's columns by name, each a typed array.
+val columns_of(const walk_columns& walk)
 {
-    const schedule plan{cooling, initial, final, moves};
+    val moves = val::object();
+    moves.set("from", typed_copy(walk.from));
+    moves.set("bit", typed_copy(walk.bit));
+    moves.set("delta", typed_copy(walk.delta));
+    moves.set("chance", typed_copy(walk.chance));
+    moves.set("draw", typed_copy(walk.draw));
+    moves.set("taken", typed_copy(walk.taken));
+    moves.set("state", typed_copy(walk.state));
+    moves.set("k", typed_copy(walk.k));
+    moves.set("current", typed_copy(walk.current));
+    moves.set("bestX", typed_copy(walk.best_x));
+    moves.set("best", typed_copy(walk.best));
+    moves.set("temperature", typed_copy(walk.temperature));
+    return moves;
+}
+
+// Runs method (anneal or climb) in code on plan from seed, calling
+// on_level(row) at the end of every level. Returns the moves' columns, or
+// null when the plan makes none or more than most_watched, or method is sample.
+val watch_search(study_method method, coding code, std::uint32_t seed, const schedule& plan,
+                 val on_level)
+{
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || examined > most_watched || method < 0 || method > 1 || code < 0 ||
-        code > 1)
-        return -1;
-    const auto coded = static_cast<coding>(code);
-    const std::vector<double> table = problem_objective_table(coded);
-    level_tally tally{coded, moves, 0, 0, 0};
-    run_once({static_cast<study_method>(method), plan, watch_move, &tally, table.data(), coded},
-             seed);
-    return static_cast<int>(examined);
+    if (examined <= 0 || examined > most_watched || method == study_method::sample)
+        return val::null();
+    const std::vector<double> table = problem_objective_table(code);
+    walk_columns walk;
+    walk.tally = {code, plan.moves_per_level, 0, 0, 0};
+    walk.on_level = std::move(on_level);
+    run_once({method, plan, watch_move, &walk, table.data(), code}, seed);
+    return columns_of(walk);
 }
 
-// The most moves watch_search keeps, for the page to say so.
-extern "C" EMSCRIPTEN_KEEPALIVE int most_watched_moves()
+// x and f at every every-th grid point, f narrowed as the program stores it:
+// the landscape the walk is drawn on.
+val landscape(std::int32_t every)
 {
-    return static_cast<int>(most_watched);
+    std::vector<double> xs;
+    std::vector<double> fs;
+    for (std::int32_t k = 0; every > 0 && k <= problem_grid.full_scale; k += every) {
+        xs.push_back(grid_x(k));
+        fs.push_back(grid_objective(k));
+    }
+    val curve = val::object();
+    curve.set("x", typed_copy(xs));
+    curve.set("f", typed_copy(fs));
+    return curve;
 }
 
-// f and x at grid point k, narrowed as the program stores them: the landscape.
-extern "C" EMSCRIPTEN_KEEPALIVE double objective_at(int k)
+double objective_at(std::int32_t k)
 {
     return grid_objective(k);
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE double x_at(int k)
+double x_at(std::int32_t k)
 {
     return grid_x(k);
+}
+} // namespace
+
+EMSCRIPTEN_BINDINGS(watch)
+{
+    emscripten::function("watchSearch", &watch_search);
+    emscripten::function("landscape", &landscape);
+    emscripten::function("objectiveAt", &objective_at);
+    emscripten::function("xAt", &x_at);
 }

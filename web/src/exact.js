@@ -1,67 +1,106 @@
 // Exactly: the exact engine in a Worker, level by level, with the map of
 // where the search is beside the Boltzmann distribution, the distance
 // between them, and the row of sinc-study --exact.
-import { read_settings } from './schedule.js';
-import { map_plot, distance_plot } from './plots.js';
-import { show_table, job_panel, throttled } from './panels.js';
+import { scheduleProblem } from './validate.js';
+import { mapPlot, distancePlot, summarize } from './plots.js';
+import { showTable, throttled } from './panels.js';
+import { jobPanel, endedText } from './job-panel.js';
+import { significant } from './formats.js';
 
+// In words, where the bars of level put most of the search and of Boltzmann's distribution.
+function mapText(level, xs) {
+  const peak = (p) => p.reduce((best, v, i) => (v > p[best] ? i : best), 0);
+  const search = peak(level.current), boltzmann = peak(level.boltzmann);
+  return `Level ${level.level}: the search is most likely near x = ${xs[search].toFixed(3)} ` +
+    `(${significant(level.current[search], 4)} in that bar); Boltzmann's distribution near x = ` +
+    `${xs[boltzmann].toFixed(3)} (${significant(level.boltzmann[boltzmann], 4)}).`;
+}
 
-export function start_exact(glue, new_worker) {
-  const { form, button, bar, state, table, run_job } = job_panel('exact', new_worker);
-  const slider = document.getElementById('exact-level');
-  const slider_text = document.getElementById('exact-level-text');
-  let map = null; // both drawn with the first answer
-  let distance = null;
-  let bar_xs = null; // the x of each bar of the map, from the glue
+function startCharts(glue) {
+  const part = (id) => document.getElementById(id);
+  const slider = part('exact-level');
+  let map = null, distance = null, xs = null;
   let levels = [];
-  let header = ''; // sinc-study's, as the glue reports it with the row
-  let row = '';
-
-  const show_level = () => {
-    const level = levels[Number(slider.value) - 1];
-    if (!level || !map) return;
-    slider_text.textContent = `level ${level.level}, T = ${level.temperature.toPrecision(6)}, ` +
+  const showLevel = () => {
+    const level = levels.find((l) => l.level === Number(slider.value));
+    if (!level) return;
+    part('exact-level-text').textContent = `level ${level.level}, T = ${significant(level.temperature, 6)}, ` +
       `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
-    bar_xs ??= Array.from(level.current, (_, i) => glue._map_bar_x(i));
-    map.show(bar_xs, level.current, level.boltzmann);
+    xs ??= Array.from(level.current, (_, i) => glue.mapBarX(i));
+    map ??= mapPlot(part('exact-map'));
+    map.show(xs, level.current, level.boltzmann);
+    summarize(part('exact-map'), mapText(level, xs));
   };
-  // The charts are drawn once the engine is done: redrawing them while it
-  // works would hold up the page on a machine with few cores.
-  const draw = () => {
-    map ??= map_plot(document.getElementById('exact-map'));
-    distance ??= distance_plot(document.getElementById('exact-distance'));
-    distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
-    show_level();
+  slider.addEventListener('input', showLevel);
+  return {
+    clear() {
+      levels = [];
+      slider.disabled = true;
+      part('exact-level-text').textContent = '';
+      map?.show([], [], []);
+      distance?.show([], []);
+      summarize(part('exact-map'), 'Nothing worked out yet.');
+      summarize(part('exact-distance'), 'Nothing worked out yet.');
+    },
+    // Draws the levels worked out, the last on the map, and lets the slider choose among them.
+    draw(shown) {
+      levels = shown;
+      if (levels.length === 0) return;
+      slider.min = levels[0].level;
+      slider.max = slider.value = levels[levels.length - 1].level;
+      slider.disabled = false;
+      distance ??= distancePlot(part('exact-distance'));
+      distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
+      const [first, last] = [levels[0], levels[levels.length - 1]];
+      summarize(part('exact-distance'), `The distance to Boltzmann goes from ${first.distance.toFixed(4)} at level ` +
+        `${first.level} to ${last.distance.toFixed(4)} at level ${last.level}.`);
+      showLevel();
+    },
   };
-  slider.addEventListener('input', show_level);
-  const show_progress = throttled((level) => {
-    bar.max = level.levels;
-    bar.value = level.level;
-  });
+}
 
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    const settings = read_settings(form, glue);
-    if (!settings) return;
-    levels = [];
-    bar.value = 0;
-    slider.disabled = true;
-    state.textContent = 'Working it out…';
-    run_job(button, { job: 'exact', ...settings }, (reply) => {
-      if ('level' in reply) {
-        levels.push(reply.level);
-        show_progress(reply.level, reply.level.level === reply.level.levels);
-      }
-      if ('row' in reply) ({ header, row } = reply);
-      if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
-      if ('done' in reply) {
-        slider.max = levels.length;
-        slider.value = levels.length;
-        slider.disabled = false;
-        show_table(table, header, [row]);
-        draw();
-        state.textContent = `${levels.length} levels in ${reply.seconds.toFixed(2)} s.`;
-      }
-    });
+export function startExact(glue, newWorker) {
+  const charts = startCharts(glue);
+  let job = null; // {settings, levels}, the one under way
+  // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
+  const end = (ended, row) => {
+    const { levels } = job;
+    job = null;
+    if (row) showTable(panel.table, glue.facts.headers.exact, [row]);
+    panel.bar.value = levels.length;
+    charts.draw(levels);
+    panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
+  };
+  const panel = jobPanel('exact', glue, newWorker, {
+    options: { methods: 2 },
+    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'The exact panel'),
+    stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
+      runJob.end();
+      const last = job.levels[job.levels.length - 1];
+      end({ stopped: true }, last && glue.exactRow(job.settings, last.above, last.atMaximum));
+    },
+    begin: (settings, runJob) => {
+      job = { settings, levels: [] };
+      const showProgress = throttled((level) => {
+        panel.bar.max = level.levels;
+        panel.bar.value = level.level;
+      });
+      panel.bar.value = 0;
+      panel.table.replaceChildren();
+      charts.clear();
+      panel.state.textContent = 'Working it out…';
+      runJob('exact', settings, (reply) => {
+        if ('level' in reply) {
+          job.levels.push(reply.level);
+          showProgress(reply.level, reply.level.level === reply.level.levels);
+        }
+        if ('row' in reply) job.row = reply.row;
+        if ('failed' in reply) {
+          charts.draw(job.levels);
+          return panel.finish(`The exact answer failed: ${reply.failed}. Press Work it out to try again.`);
+        }
+        if ('done' in reply) end({ seconds: reply.seconds }, job.row);
+      });
+    },
   });
 }

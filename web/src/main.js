@@ -1,30 +1,59 @@
-// The page: starts the four panels once the WebAssembly modules are in.
+// The page: starts the four panels once the WebAssembly modules are in; a
+// module that does not load says so in the panels that need it.
 import 'uplot/dist/uPlot.min.css';
-import create_program from './program.js';
-import create_glue from './glue.js';
-import { start_console } from './console.js';
-import { start_watch } from './watch.js';
-import { start_many } from './many.js';
-import { start_exact } from './exact.js';
+import createProgram from './program.js';
+import { loadGlue } from './boundary.js';
+import { newWorker } from './workers.js';
+import { startConsole } from './console.js';
+import { startWatch } from './watch.js';
+import { startMany } from './many.js';
+import { startExact } from './exact.js';
+import { showFacts } from './facts.js';
 
 // ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
-const clock_text = new URLSearchParams(location.search).get('clock');
-const fixed_clock = clock_text === null ? undefined : Number(clock_text);
+const clockText = new URLSearchParams(location.search).get('clock');
+const fixedClock = clockText === null ? undefined : Number(clockText);
+
+// The program's module, compiled from its bytes, whatever type the file server gives it.
+async function loadProgram() {
+  const response = await fetch(new URL('program.wasm', import.meta.url));
+  if (!response.ok) throw new Error(`program.wasm: ${response.status} ${response.statusText}`);
+  return WebAssembly.compile(await response.arrayBuffer());
+}
+
+const say = (id, text) => { document.getElementById(id).textContent = text; };
+const failure = (error) => String(error?.message ?? error);
+
+// Starts the panels of the glue; says in each why when it cannot.
+async function startGlue() {
+  try {
+    const glue = await loadGlue();
+    showFacts(glue.facts);
+    startWatch(glue, newWorker);
+    startMany(glue, newWorker);
+    startExact(glue, newWorker);
+    return true;
+  } catch (error) {
+    for (const panel of ['watch', 'many', 'exact']) say(`${panel}-state`, `This part could not start: ${failure(error)}.`);
+    return false;
+  }
+}
+
+async function startProgram() {
+  try {
+    await startConsole(createProgram, await loadProgram(), fixedClock);
+    return true;
+  } catch (error) {
+    say('console-state', `The program could not start: ${failure(error)}.`);
+    return false;
+  }
+}
 
 async function start() {
-  const [wasm, glue] = await Promise.all([
-    // Compiled from its bytes, whatever type the file server gives it.
-    fetch(new URL('program.wasm', import.meta.url)).then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b)),
-    create_glue({ printErr: (line) => console.warn(line) }),
-  ]);
-  const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
-  start_watch(glue);
-  start_many(glue, worker);
-  start_exact(glue, worker);
-  await start_console(create_program, wasm, fixed_clock);
-  const status = document.getElementById('status');
-  status.textContent = `Ready in ${Math.round(performance.now())} ms.`;
-  document.body.dataset.ready = 'true';
+  const [glue, program] = await Promise.all([startGlue(), startProgram()]);
+  say('status', glue && program ? `Ready in ${Math.round(performance.now())} ms.`
+    : 'Some parts of the page could not start; each says why.');
+  document.body.dataset.ready = glue && program ? 'true' : 'failed';
 }
 
 start();

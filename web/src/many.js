@@ -1,37 +1,57 @@
 // Many searches: sinc-study's runs in a Worker, with a progress bar, its
 // table row and a histogram of the runs' best objectives.
-import { read_settings } from './schedule.js';
-import { histogram_plot } from './plots.js';
-import { show_table, job_panel, throttled } from './panels.js';
+import { scheduleProblem } from './validate.js';
+import { histogramPlot, summarize } from './plots.js';
+import { showTable, throttled } from './panels.js';
+import { jobPanel, endedText } from './job-panel.js';
+import { binsOf, fullest } from './bins.js';
 
+const binCount = 50;
 
-export function start_many(glue, new_worker) {
-  const { form, button, bar, state, table, run_job } = job_panel('many', new_worker);
+// In words, what the histogram of bins shows of runs runs.
+function histogramText(bins, runs) {
+  const top = fullest(bins.counts);
+  const held = bins.counts.filter((c) => c > 0).length;
+  const edge = (i) => (bins.low + i * bins.width).toFixed(4);
+  return `${runs} runs in ${binCount} bins from ${edge(0)} to ${edge(binCount)}; ${held} bins hold a run; ` +
+    `the fullest, ${edge(top)} to ${edge(top + 1)}, holds ${bins.counts[top]}.`;
+}
+
+export function startMany(glue, newWorker) {
+  const plotBox = document.getElementById('many-plot');
   let histogram = null; // made with the first runs
-  let outcomes = [];
-  let header = ''; // sinc-study's, as the glue reports it with the row
-  let row = '';
-  const show_progress = throttled((done) => { bar.value = done; });
-
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    const settings = read_settings(form, glue);
-    if (!settings) return;
-    bar.max = settings.runs;
-    bar.value = 0;
-    state.textContent = `Running ${settings.runs} searches…`;
-    run_job(button, { job: 'many', ...settings }, (reply) => {
-      if ('progress' in reply) show_progress(reply.progress);
-      if ('outcomes' in reply) outcomes = reply.outcomes;
-      if ('row' in reply) ({ header, row } = reply);
-      if ('failed' in reply) state.textContent = `Failed: ${reply.failed}`;
-      if ('done' in reply) {
-        bar.value = settings.runs;
-        show_table(table, header, [row]);
-        histogram ??= histogram_plot(document.getElementById('many-plot'), 'best objective of a run');
-        histogram.show(outcomes, 50); // drawn once the Worker is done, as the exact map is
-        state.textContent = `${settings.runs} searches in ${reply.seconds.toFixed(2)} s.`;
-      }
-    });
+  const clear = () => {
+    histogram?.show({ low: 0, width: 1, counts: [] });
+    summarize(plotBox, 'No runs yet.');
+  };
+  const panel = jobPanel('many', glue, newWorker, {
+    options: { methods: 3, seed: glue.facts.defaults.seed },
+    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined),
+    stop: (runJob) => runJob.stop(), // the Worker ends after the runs under way, with their row
+    begin: (settings, runJob) => {
+      const { bar, state, table } = panel;
+      const showProgress = throttled((done) => { bar.value = done; });
+      bar.max = settings.runs;
+      bar.value = 0;
+      table.replaceChildren();
+      clear();
+      state.textContent = `Running ${settings.runs} searches…`;
+      let ended = null;
+      runJob('many', settings, (reply) => {
+        if ('progress' in reply) showProgress(reply.progress);
+        if ('row' in reply) ended = reply;
+        if ('failed' in reply) return panel.finish(`The searches failed: ${reply.failed}. Press Run to try again.`);
+        if (!('done' in reply)) return;
+        bar.value = ended.ran;
+        showTable(table, glue.facts.headers.study, [ended.row]);
+        const bins = binsOf(ended.outcomes, binCount);
+        if (ended.ran > 0) {
+          histogram ??= histogramPlot(plotBox, 'best objective of a run');
+          histogram.show(bins); // drawn once the Worker is done, as the exact map is
+          summarize(plotBox, histogramText(bins, ended.ran));
+        }
+        panel.finish(endedText({ stopped: ended.ran < settings.runs, seconds: reply.seconds }, ended.ran, settings.runs, 'runs'));
+      });
+    },
   });
 }

@@ -1,7 +1,8 @@
-// What the panels that run jobs share: their parts, their Worker, their tables.
+// What the panels that compute share: a tool's table, and the runner that
+// hands their jobs to a Worker and their replies back.
 
 // A tool's table on the page: its header line and rows, cells split at tabs.
-export function show_table(table, header, rows) {
+export function showTable(table, header, rows) {
   table.replaceChildren();
   const head = table.createTHead().insertRow();
   for (const name of header.split('\t')) {
@@ -17,60 +18,68 @@ export function show_table(table, header, rows) {
   }
 }
 
-// Returns run(button, message, on_reply), which runs a job in a Worker of
-// its own (started by new_worker with the first job): posts message and hands
-// every reply to on_reply until the one that says it is done, the button off
-// meanwhile.
-// run.stop() ends a job under way, and its Worker with it.
-export function job_runner(new_worker) {
+// Returns a runner of jobs in a Worker of their own (started by newWorker
+// when first needed): run(job, settings, onReply) posts a job and hands its
+// replies to onReply until {done} or {failed}, which a Worker that fails to
+// start or dies, or a glue that throws, becomes; a job started while
+// another runs ends the other first. run.stop() asks the job under way to
+// stop, where it can (it then replies done as usual); run.end() ends it and
+// its Worker at once. run.busy() says whether a job is under way.
+export function jobRunner(newWorker) {
   let worker = null;
-  let running_button = null;
-  const run = (button, message, on_reply) => {
-    running_button = button;
-    worker ??= new_worker();
-    button.disabled = true;
-    button.dataset.started = performance.now(); // the time the Worker computed, for the checks
-    worker.onmessage = ({ data }) => {
-      if ('done' in data) button.dataset.done = performance.now();
-      on_reply(data);
-      if ('done' in data) button.disabled = false;
-    };
-    worker.onerror = (event) => { // says so, rather than wait for ever
-      button.disabled = false;
-      on_reply({ failed: event.message ?? 'the Worker stopped' });
-    };
-    worker.postMessage(message);
+  let current = null; // {id, onReply}
+  let lastId = 0;
+  const finish = (reply) => {
+    const job = current;
+    current = null;
+    job?.onReply(reply);
   };
-  run.stop = () => {
+  const start = () => {
+    worker = newWorker();
+    worker.onmessage = ({ data }) => {
+      if (data.id !== current?.id) return;
+      if ('done' in data || 'failed' in data) finish(data);
+      else current.onReply(data);
+    };
+    worker.onerror = (event) => { // a Worker that could not start, or threw outside a job
+      event.preventDefault?.();
+      end();
+      finish({ failed: event.message || 'the Worker stopped' });
+    };
+  };
+  const end = () => {
     worker?.terminate();
     worker = null;
-    if (running_button) running_button.disabled = false;
   };
+  const run = (job, settings, onReply) => {
+    if (current) end();
+    current = { id: ++lastId, onReply };
+    try {
+      if (!worker) start();
+      worker.postMessage({ id: current.id, job, settings });
+    } catch (error) {
+      end();
+      finish({ failed: String(error?.message ?? error) });
+    }
+  };
+  run.stop = () => current && worker?.postMessage({ stop: current.id });
+  run.end = () => {
+    if (!current) return;
+    end();
+    current = null;
+  };
+  run.busy = () => current !== null;
   return run;
-}
-
-// The parts of a panel that runs jobs, by their ids (NAME-form, NAME-run,
-// NAME-progress, NAME-state, NAME-table), and run_job, a job_runner on
-// new_worker that NAME-stop stops.
-export function job_panel(name, new_worker) {
-  const part = (suffix) => document.getElementById(`${name}-${suffix}`);
-  const parts = { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
-  const run_job = job_runner(new_worker);
-  part('stop').addEventListener('click', () => {
-    run_job.stop();
-    parts.state.textContent = 'Stopped.';
-  });
-  return { ...parts, run_job };
 }
 
 // Returns update(value, last): calls set(value) five times a second at most,
 // and always for the last value, so that a Worker's replies keep the page's
 // thread free while the Worker computes.
 export function throttled(set) {
-  let shown_at = -Infinity;
+  let shownAt = -Infinity;
   return (value, last = false) => {
-    if (!last && performance.now() - shown_at < 200) return;
-    shown_at = performance.now();
+    if (!last && performance.now() - shownAt < 200) return;
+    shownAt = performance.now();
     set(value);
   };
 }

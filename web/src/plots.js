@@ -1,23 +1,39 @@
 // The page's charts, drawn with uPlot: the landscape with the search on it,
-// a histogram, the exact map and the distance to equilibrium.
+// a histogram, the exact map and the distance to equilibrium. Each follows
+// its box's width, and tells what it shows in words, in the element that
+// its box's aria-describedby names.
 import uPlot from 'uplot';
+import { tickLabels } from './formats.js';
 
-const width_of = (element) => Math.min(960, element.clientWidth || 800);
-const axis = (label) => ({ label, stroke: '#1a1a1a', grid: { stroke: '#ddd' } });
+const axis = (label, extra = {}) => ({ label, stroke: '#1a1a1a', grid: { stroke: '#ddd' }, ...extra });
+const distinctTicks = (u, splits) => tickLabels(splits);
 
-// A chart; its legend shows only when it has more than one series.
-function chart(element, height, x_label, y_label, series, data, extra = {}) {
+// A chart in element, as wide as element; its legend shows only when it has
+// more than one series.
+// ticks names the axes ('x', 'y') whose labels keep apart every two ticks.
+function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks = '') {
+  const values = (name) => (ticks.includes(name) ? { values: distinctTicks } : {});
   const options = {
-    width: width_of(element), height, series: [{ label: x_label }, ...series],
-    axes: [axis(x_label), axis(y_label)], cursor: { drag: { x: false, y: false } },
+    width: Math.max(element.clientWidth, 200), height, series: [{ label: xLabel }, ...series],
+    axes: [axis(xLabel, values('x')), axis(yLabel, values('y'))], cursor: { drag: { x: false, y: false } },
     legend: { show: series.length > 1 }, ...extra,
   };
-  return new uPlot(options, data, element);
+  const plot = new uPlot(options, data, element);
+  new ResizeObserver(() => {
+    const width = Math.max(element.clientWidth, 200);
+    if (width !== plot.width) plot.setSize({ width, height });
+  }).observe(element);
+  return plot;
+}
+
+// Writes text into the summary of the chart in element.
+export function summarize(element, text) {
+  document.getElementById(element.getAttribute('aria-describedby')).textContent = text;
 }
 
 // f(x) over xs, with the search drawn on top: a dot at marks.current and a
 // ring at marks.best ({x, f} or null); call redraw() after changing them.
-export function landscape_plot(element, xs, fs, marks) {
+export function landscapePlot(element, xs, fs, marks) {
   const dot = (u, point, fill) => {
     if (point === null) return;
     const ctx = u.ctx;
@@ -35,40 +51,44 @@ export function landscape_plot(element, xs, fs, marks) {
   return { redraw: () => plot.redraw(false) };
 }
 
-// A histogram of values in bins of equal width over their range, its counts
-// on a log scale so that rare outcomes show beside common ones.
-export function histogram_plot(element, x_label) {
+// A histogram of bins ({low, width, counts}), its counts on a log scale so
+// that rare outcomes show beside common ones, a bin of one run included.
+export function histogramPlot(element, xLabel) {
   const bars = uPlot.paths.bars({ size: [1, Infinity], align: 1 });
   const series = [{ label: 'runs', stroke: '#1a5fb4', fill: '#1a5fb4aa', paths: bars, points: { show: false } }];
-  const plot = chart(element, 260, x_label, 'runs', series, [[], []],
-    { scales: { x: { time: false }, y: { distr: 3 } } });
-  plot.axes[0].values = (u, splits) => splits.map((v) => v.toFixed(4)); // bins narrower than 0.001
+  let shown = { low: 0, width: 1, counts: [] };
+  const top = () => Math.max(10, ...shown.counts) * 2;
+  const scales = {
+    x: { time: false, range: () => [shown.low, shown.low + shown.width * Math.max(shown.counts.length, 1)] },
+    y: { distr: 3, range: () => [0.5, top()] }, // a bin of 1 stands a factor 2 above the floor
+  };
+  const plot = chart(element, 260, xLabel, 'runs', series, [[], []], { scales }, 'x');
   return {
-    show(values, bins) {
-      const low = values.reduce((a, b) => Math.min(a, b));
-      const width = Math.max(values.reduce((a, b) => Math.max(a, b)) - low, 1e-3) / bins;
-      const counts = new Array(bins).fill(0);
-      for (const v of values) counts[Math.min(bins - 1, Math.floor((v - low) / width))]++;
-      plot.setData([counts.map((_, i) => low + i * width), counts.map((c) => c || null)]);
+    show(bins) {
+      shown = bins;
+      const xs = bins.counts.map((_, i) => bins.low + i * bins.width);
+      plot.setData([xs, bins.counts.map((c) => c || null)]);
     },
   };
 }
 
-// Where the search is beside the Boltzmann distribution, by bars of the grid.
-export function map_plot(element) {
+// Where the search is beside the Boltzmann distribution, by bars of the
+// grid, on a probability axis from 0.
+export function mapPlot(element) {
   const bars = uPlot.paths.bars({ size: [1, Infinity] });
   const series = [
     { label: 'the search', stroke: '#1a5fb4', fill: '#1a5fb488', paths: bars, points: { show: false } },
     { label: 'Boltzmann', stroke: '#a51d2d', width: 2, paths: uPlot.paths.stepped({ align: 0 }), points: { show: false } },
   ];
-  const plot = chart(element, 260, 'x', 'probability', series, [[], [], []], { scales: { x: { time: false } } });
+  const scales = { x: { time: false }, y: { range: (u, low, high) => [0, (high > 0 ? high : 1) * 1.05] } };
+  const plot = chart(element, 260, 'x', 'probability', series, [[], [], []], { scales }, 'y');
   return { show: (xs, current, boltzmann) => plot.setData([xs, Array.from(current), Array.from(boltzmann)]) };
 }
 
 // The total-variation distance to equilibrium, level by level.
-export function distance_plot(element) {
+export function distancePlot(element) {
   const series = [{ label: 'distance to Boltzmann', stroke: '#1a5fb4', width: 2, points: { show: false } }];
   const plot = chart(element, 220, 'level', 'distance to Boltzmann', series, [[], []],
-    { scales: { x: { time: false } } });
+    { scales: { x: { time: false } } }, 'y');
   return { show: (levels, distances) => plot.setData([levels, distances]) };
 }

@@ -1,27 +1,66 @@
-// The Worker that runs many searches and the exact engine, so that the page
-// stays responsive. It takes one job at a time and posts what the glue
-// reports: {progress}, {outcomes}, {level}, {header, row} of the tool's
-// table, and {done} with the time.
-import create_glue from './glue.js';
+// The Worker that computes for a panel, so that the page stays responsive:
+// the watched search, many searches (a share at a time, stopping between
+// shares when asked) and the exact engine. Each job {id, job, settings}
+// gets replies {id, ...}: {progress}, {level}, {walk, rows}, {outcomes,
+// row}, and at last {done, seconds} or {failed}.
+import { loadGlue } from './boundary.js';
 
-const glue_ready = create_glue({ printErr: (line) => console.warn(line) });
+const glueReady = loadGlue();
+const stopping = new Set(); // ids of jobs asked to stop
+const work = 500000; // solutions examined between two looks for a stop: some ms
 
-const jobs = {
-  many: (glue, { method, code, seed, runs, plan }) =>
-    glue._many_runs(method, code, seed, runs, plan.cooling, plan.initial, plan.final, plan.moves),
-  exact: (glue, { method, code, plan }) =>
-    glue._exact_answer(method, code, plan.cooling, plan.initial, plan.final, plan.moves),
-};
+// Lets the Worker read its messages (a stop) between shares of a job.
+const yieldToMessages = () => new Promise((resolve) => {
+  const channel = new MessageChannel();
+  channel.port1.onmessage = resolve;
+  channel.port2.postMessage(0);
+});
+
+async function manyJob(glue, settings, reply) {
+  const per = Math.max(1, Math.floor(work / glue.examined(settings.plan)));
+  const best = new Float32Array(settings.runs);
+  const k = new Int32Array(settings.runs);
+  let done = 0;
+  while (done < settings.runs && !stopping.has(reply.id)) {
+    const share = glue.manyRuns(settings, settings.seed + done, Math.min(per, settings.runs - done));
+    if (share === null) throw new Error('the glue refused the schedule');
+    best.set(share.best, done);
+    k.set(share.k, done);
+    done += share.best.length;
+    reply({ progress: done });
+    await yieldToMessages();
+  }
+  const row = glue.manyRow(settings, best.subarray(0, done), k.subarray(0, done));
+  reply({ outcomes: best.slice(0, done), row, ran: done }, []);
+}
+
+function watchJob(glue, settings, reply) {
+  const rows = [];
+  const walk = glue.watchSearch(settings, (row) => rows.push(row));
+  if (walk === null) throw new Error('the glue refused the schedule');
+  reply({ walk, rows }, Object.values(walk).map((column) => column.buffer));
+}
+
+function exactJob(glue, settings, reply) {
+  const row = glue.exactAnswer(settings, (level) =>
+    reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
+  if (row === null) throw new Error('the glue refused the schedule');
+  reply({ row });
+}
+
+const jobs = { many: manyJob, watch: watchJob, exact: exactJob };
 
 self.onmessage = async ({ data }) => {
-  const glue = await glue_ready;
-  glue.on_progress = (done) => postMessage({ progress: done });
-  glue.on_outcomes = (best) => postMessage({ outcomes: best }, [best.buffer]);
-  glue.on_exact_level = (level, levels, temperature, in_top_basin, above, at_maximum, distance, current, boltzmann) =>
-    postMessage({ level: { level, levels, temperature, in_top_basin, above, at_maximum, distance, current, boltzmann } },
-      [current.buffer, boltzmann.buffer]);
-  glue.on_row = (header, row) => postMessage({ header, row });
-  const started = performance.now();
-  const result = jobs[data.job](glue, data);
-  postMessage({ done: result, seconds: (performance.now() - started) / 1000 });
+  if (data.stop !== undefined) return stopping.add(data.stop);
+  const reply = (message, transfer = []) => postMessage({ id: data.id, ...message }, transfer);
+  reply.id = data.id;
+  try {
+    const glue = await glueReady;
+    const started = performance.now();
+    await jobs[data.job](glue, data.settings, reply);
+    reply({ done: true, seconds: (performance.now() - started) / 1000 });
+  } catch (error) {
+    reply({ failed: String(error?.message ?? error) });
+  }
+  stopping.delete(data.id);
 };

@@ -1,0 +1,124 @@
+// What the page knows of the C++, through one typed boundary: the schedule
+// as an object, the methods and codings by name, and the facts its forms,
+// tables and texts are built from: the defaults, the limits, every table's
+// header and the numbering of levels.
+
+#include "coding.h"
+#include "exact.h"
+#include "levels.h"
+#include "page_limits.h"
+#include "problem.h"
+#include "rows.h"
+#include "study.h"
+
+#include <emscripten/bind.h>
+#include <limits>
+
+using emscripten::val;
+
+namespace {
+constexpr double largest_temperature = std::numeric_limits<float>::max();
+
+// A field's limit: from low to high, each bound in or out, whole or not.
+val limit(double low, bool low_in, double high, bool high_in, bool whole)
+{
+    val shape = val::object();
+    shape.set("low", low);
+    shape.set("lowIn", low_in);
+    shape.set("high", high);
+    shape.set("highIn", high_in);
+    shape.set("whole", whole);
+    return shape;
+}
+
+val field_limits()
+{
+    val limits = val::object();
+    limits.set("seed", limit(0, true, std::numeric_limits<std::uint32_t>::max(), true, true));
+    limits.set("runs", limit(1, true, page_most_runs, true, true));
+    limits.set("cooling", limit(0, false, 1, false, false));
+    limits.set("initial", limit(0, true, largest_temperature, true, false));
+    limits.set("final", limit(0, true, largest_temperature, true, false));
+    limits.set("moves", limit(1, true, page_most_moves_per_level, true, true));
+    return limits;
+}
+
+val field_defaults()
+{
+    val defaults = val::object();
+    defaults.set("watchSeed", watched_seed);
+    defaults.set("seed", 1);
+    defaults.set("runs", 1000);
+    defaults.set("plan", problem_schedule);
+    return defaults;
+}
+
+val table_headers()
+{
+    val headers = val::object();
+    headers.set("study", val(study_header));
+    headers.set("level", val(level_header));
+    headers.set("exact", val(exact_header));
+    return headers;
+}
+
+val grid_facts()
+{
+    val grid = val::object();
+    grid.set("bits", problem_grid.bits);
+    grid.set("points", grid_points);
+    grid.set("threshold", success_threshold);
+    return grid;
+}
+
+// Everything the page's forms, tables and texts are built from.
+val page_facts()
+{
+    val facts = val::object();
+    facts.set("defaults", field_defaults());
+    facts.set("limits", field_limits());
+    facts.set("headers", table_headers());
+    facts.set("grid", grid_facts());
+    facts.set("mostExamined", static_cast<double>(most_examined));
+    facts.set("mostWatched", static_cast<double>(most_watched));
+    facts.set("mostExact", static_cast<double>(most_exact_moves));
+    val methods = val::array();
+    for (const char* name : method_names)
+        methods.call<void>("push", val(name));
+    facts.set("methods", methods);
+    val codings = val::array();
+    for (const char* name : coding_names)
+        codings.call<void>("push", val(name));
+    facts.set("codings", codings);
+    return facts;
+}
+
+// The solutions one run of plan examines: 0 when it runs no level, -1 when
+// it never ends or examines over most_examined.
+double examined_by_schedule(const schedule& plan)
+{
+    return static_cast<double>(examined_per_run(plan));
+}
+
+double level_of(double made, std::int32_t moves_per_level)
+{
+    return static_cast<double>(level_of_moves(static_cast<std::int64_t>(made), moves_per_level));
+}
+} // namespace
+
+EMSCRIPTEN_BINDINGS(facts)
+{
+    emscripten::value_object<schedule>("Schedule")
+        .field("cooling", &schedule::cooling)
+        .field("initial", &schedule::initial_temperature)
+        .field("final", &schedule::final_temperature)
+        .field("moves", &schedule::moves_per_level);
+    emscripten::enum_<study_method>("Method")
+        .value("anneal", study_method::anneal)
+        .value("climb", study_method::climb)
+        .value("sample", study_method::sample);
+    emscripten::enum_<coding>("Coding").value("binary", coding::binary).value("gray", coding::gray);
+    emscripten::function("pageFacts", &page_facts);
+    emscripten::function("examinedBySchedule", &examined_by_schedule);
+    emscripten::function("levelOfMoves", &level_of);
+}

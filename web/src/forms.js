@@ -1,0 +1,83 @@
+// The panels' forms, built from the glue's facts: the methods and codings
+// by their names, every field's default and limit. A field is checked as it
+// changes; a message that explains a refusal stays beside its field until
+// the field is mended.
+import { floatText } from './formats.js';
+import { fieldProblem, scheduleProblem } from './validate.js';
+
+const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
+
+// Fills form's selects with the names of the methods (the first perMethods
+// of the glue's) and codings, and its fields with their defaults; seed is
+// the default seed.
+export function buildForm(form, facts, { methods, seed }) {
+  const options = (select, names) => select?.replaceChildren(...names.map((name) => new Option(name, name)));
+  options(form.elements.method, facts.methods.slice(0, methods));
+  options(form.elements.code, facts.codings);
+  const plan = facts.defaults.plan;
+  const values = { seed, runs: facts.defaults.runs, moves: plan.moves };
+  for (const name of temperatures) values[name] = floatText(plan[name]);
+  for (const [name, value] of Object.entries(values)) {
+    const field = form.elements[name];
+    if (!field) continue;
+    field.value = String(value);
+    const note = document.createElement('span');
+    note.className = 'refusal';
+    note.id = `${form.id}-${name}-refusal`;
+    field.setAttribute('aria-describedby', note.id);
+    field.closest('label').after(note);
+  }
+}
+
+const labelOf = (field) => field.closest('label').firstChild.textContent.trim();
+
+// Shows problem beside field, or nothing when problem is ''.
+function mark(field, problem) {
+  document.getElementById(field.getAttribute('aria-describedby')).textContent = problem;
+  if (problem === '') field.removeAttribute('aria-invalid');
+  else field.setAttribute('aria-invalid', 'true');
+}
+
+// Reads form: returns its settings {method, coding, seed, runs, plan}, the
+// temperatures rounded to float, or null after showing beside each field
+// what is wrong with it. limitOf(examined) gives the panel's own problem
+// with a schedule that examines examined solutions ({field, message} or null).
+export function readForm(form, glue, limitOf) {
+  const { limits } = glue.facts;
+  let fine = true;
+  for (const name of Object.keys(limits)) {
+    const field = form.elements[name];
+    if (!field) continue;
+    const problem = fieldProblem(field.value, labelOf(field), limits[name]);
+    mark(field, problem);
+    fine &&= problem === '';
+  }
+  if (!fine) return null;
+  const value = (name) => Number(form.elements[name].value);
+  const plan = { moves: value('moves') };
+  for (const name of temperatures) plan[name] = Math.fround(value(name));
+  const examined = glue.examined(plan);
+  const problem = scheduleProblem(examined, glue.facts.mostExamined) ?? limitOf(examined);
+  if (problem) {
+    mark(form.elements[problem.field], problem.message);
+    return null;
+  }
+  return {
+    method: form.elements.method.value, coding: form.elements.code.value,
+    seed: form.elements.seed ? value('seed') : 0, runs: form.elements.runs ? value('runs') : 0,
+    plan, examined,
+  };
+}
+
+// Checks form at every change of a field and calls onChange(settings or
+// null, event) after it; Enter in a field runs submit instead of the
+// browser's own submission, which would load the page again.
+export function liveForm(form, glue, limitOf, { onChange = () => {}, submit = () => {} }) {
+  const check = (event) => onChange(readForm(form, glue, limitOf), event);
+  form.addEventListener('input', check);
+  form.addEventListener('change', check);
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    submit();
+  });
+}
