@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The page: builds it with the web preset (WebAssembly from Emscripten, the
-# scripts bundled from the npm packages of web/package-lock.json) and checks
-# it in headless Chromium against the native build (web/test/check.mjs),
-# which also redraws docs/web.png. Installs only what it needs: Emscripten,
+# scripts bundled from the npm packages of web/package-lock.json), lints its
+# scripts with ESLint, runs the unit tests of their pure functions with
+# node --test, and checks it in headless Chromium against the native build
+# (web/test/check.mjs), which also redraws docs/web.png. Installs only what it needs: Emscripten,
 # Chromium and npm. The native program and sinc-study come from build/release.
 # usage: .ci/web.sh [NATIVE_BUILD_DIR]
 set -euo pipefail
@@ -24,4 +25,5 @@ if [ ! -x "$native/sinc-anneal" ] || [ ! -x "$native/tools/sinc-study" ]; then
 fi
 
 cmake --workflow --preset web >/dev/null
+(cd web && node_modules/.bin/eslint . && node --test test/unit/ >/dev/null)
 timeout 170 node web/test/check.mjs build/web/site "$native"

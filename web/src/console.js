@@ -23,14 +23,16 @@ async function runProgram(createProgram, wasm, clock, input) {
     if (at === readStart) printedAtRead.set(at, output.length);
     return input[at++];
   };
-  await createProgram({
+  let failed;
+  const loadFailed = new Promise((resolve, reject) => { failed = reject; });
+  await Promise.race([loadFailed, createProgram({
     clock,
     instantiateWasm: (imports, done) => {
-      WebAssembly.instantiate(wasm, imports).then((instance) => done(instance));
+      WebAssembly.instantiate(wasm, imports).then((instance) => done(instance), failed);
       return {};
     },
     preRun: [(module) => module.FS.init(nextByte, (b) => output.push(b), (b) => output.push(b))],
-  });
+  })]);
   return { output, printedAtRead, wantsMore };
 }
 

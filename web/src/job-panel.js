@@ -12,6 +12,7 @@ export function jobPanel(name, glue, newWorker, { options, limitOf, begin, stop 
   const parts = { form: part('form'), button: part('run'), bar: part('progress'), state: part('state'), table: part('table') };
   const runJob = jobRunner(newWorker);
   buildForm(parts.form, glue.facts, options);
+  parts.button.disabled = false; // off in the page until the panel can run
   const finish = (text) => {
     parts.button.disabled = false;
     parts.button.dataset.done = performance.now(); // when the Worker's job ended, for the checks

@@ -19,6 +19,7 @@ function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks 
     legend: { show: series.length > 1 }, ...extra,
   };
   const plot = new uPlot(options, data, element);
+  element.chart = plot; // for the checks, and for a look from the browser's console
   new ResizeObserver(() => {
     const width = Math.max(element.clientWidth, 200);
     if (width !== plot.width) plot.setSize({ width, height });

@@ -2,7 +2,6 @@
 // figures, the last move and the trace, whose box follows the search.
 import { bitsOf, significant } from './formats.js';
 
-const traceRoom = 500; // the trace keeps the rows of the last levels, within what a page lays out at once
 
 // The figures of a <dl>, as pairs of a term and its value, a <div> a pair.
 export function showFigures(list, pairs) {
@@ -38,24 +37,10 @@ function showMove(list, moves, last, bits) {
   ]);
 }
 
-// Shows the rows of the levels done, the last traceRoom of them, and
-// scrolls the trace's box to the last.
+// Shows the rows of the levels done and says how many.
 function showTrace(trace, walk, done) {
-  const to = done;
-  const from = Math.max(0, to - traceRoom);
-  const body = trace.body;
-  if (trace.from !== from || trace.to > to) {
-    body.replaceChildren();
-    trace.from = trace.to = from;
-  }
-  for (let level = trace.to; level < to; ++level) {
-    const tr = body.insertRow();
-    for (const cell of walk.rows[level].split('\t')) tr.insertCell().textContent = cell;
-  }
-  trace.to = to;
-  trace.note.textContent = to === 0 ? 'No level done yet.'
-    : `The rows of ${from === 0 ? 'every level' : `the last ${to - from} levels`} done, ${to} of ${walk.rows.length}.`;
-  trace.box.scrollTop = trace.box.scrollHeight;
+  trace.table.show(walk.rows, done);
+  trace.note.textContent = done === 0 ? 'No level done yet.' : `${done} of ${walk.rows.length} levels done.`;
 }
 
 // Shows walk as it stands after walk.shown moves, on glue's grid.
@@ -85,8 +70,7 @@ export function showNoWalk(view, why) {
   view.redraw();
   showFigures(view.now, [['', why]]);
   showFigures(view.move, [['', 'no move yet']]);
-  view.trace.body.replaceChildren();
-  view.trace.from = view.trace.to = 0;
+  view.trace.table.show([], 0);
   view.trace.note.textContent = '';
   view.summary(why);
 }

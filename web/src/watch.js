@@ -5,6 +5,7 @@ import { buildForm, liveForm, readForm } from './forms.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
 import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
+import { traceTable } from './trace.js';
 import { player, bindKeys } from './playing.js';
 import { jobRunner, showTable } from './panels.js';
 
@@ -21,7 +22,7 @@ function startView(glue) {
   showTable(table, glue.facts.headers.level, []);
   return {
     marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
-    trace: { box: table.parentElement, body: table.tBodies[0], note: part('watch-trace-note'), from: 0, to: 0 },
+    trace: { table: traceTable(table), note: part('watch-trace-note') },
     summary: (text) => summarize(part('watch-plot'), text),
   };
 }
@@ -88,7 +89,7 @@ export function startWatch(glue, newWorker) {
         return showNoWalk(view, 'no walk');
       }
       if (!('walk' in reply)) return;
-      walk = { moves: reply.walk, rows: reply.rows, perLevel: settings.plan.moves, length: reply.walk.k.length, shown: 0 };
+      walk = { moves: reply.walk, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: reply.walk.k.length, shown: 0 };
       delete form.dataset.pending;
       state.textContent = `A walk of ${walk.length} moves, ready.`;
       show();

@@ -38,7 +38,7 @@ function watchJob(glue, settings, reply) {
   const rows = [];
   const walk = glue.watchSearch(settings, (row) => rows.push(row));
   if (walk === null) throw new Error('the glue refused the schedule');
-  reply({ walk, rows }, Object.values(walk).map((column) => column.buffer));
+  reply({ walk, rows: rows.join('\n') }, Object.values(walk).map((column) => column.buffer)); // one string: a quick copy
 }
 
 function exactJob(glue, settings, reply) {
