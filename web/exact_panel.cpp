@@ -47,23 +47,22 @@ void report_level(const exact_level& level, void* context)
 // above, atMaximum, distance, current, boltzmann}) at every level. Returns
 // sinc-study --exact's row, with its nine decimals, or null when the plan
 // makes no move or more than most_exact_moves, or method is sample.
-val exact_answer(study_method method, coding code, const schedule& plan, val on_level)
+val exact_answer(study_method method, coding code, const schedule& plan, const val& on_level)
 {
     const std::int64_t examined = examined_per_run(plan);
     if (examined <= 0 || examined > most_exact_moves || method == study_method::sample)
         return val::null();
     panel shown{static_cast<std::int32_t>(examined / plan.moves_per_level),
-                grid_basins(grid_peaks()), std::move(on_level)};
+                grid_basins(grid_peaks()), on_level};
     const exact_result result = exact_search(rule_of(method), code, plan, 1, report_level, &shown);
     return val(exact_row(method, plan, result.above, result.at_maximum));
 }
 
-// The row of the tool's table for probabilities above and reached_best, as
-// they stand after some level: the row of a job stopped there.
-std::string exact_partial_row(study_method method, const schedule& plan, double above,
-                              double reached_best)
+// The row of the tool's table for the probabilities of a level as on_level
+// reported it ({above, atMaximum, ...}): the row of a job stopped there.
+std::string exact_partial_row(study_method method, const schedule& plan, const val& level)
 {
-    return exact_row(method, plan, above, reached_best);
+    return exact_row(method, plan, level["above"].as<double>(), level["atMaximum"].as<double>());
 }
 
 // The x at the middle of the map's bar number bar, where the page draws it.

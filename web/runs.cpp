@@ -37,13 +37,13 @@ val many_runs(study_method method, coding code, std::uint32_t first_seed, double
     return outcomes;
 }
 
-// sinc-study's row for the runs whose best objectives and grid points are
-// best and k (typed arrays of one length), without a newline.
-std::string many_row(study_method method, const schedule& plan, const val& best, const val& k)
+// sinc-study's row for runs, {best, k} as many_runs gives
+// them (the shorter array counts), without a newline.
+std::string many_row(study_method method, const schedule& plan, const val& runs)
 {
-    const std::vector<float> bests = emscripten::convertJSArrayToNumberVector<float>(best);
+    const std::vector<float> bests = emscripten::convertJSArrayToNumberVector<float>(runs["best"]);
     const std::vector<std::int32_t> points =
-        emscripten::convertJSArrayToNumberVector<std::int32_t>(k);
+        emscripten::convertJSArrayToNumberVector<std::int32_t>(runs["k"]);
     std::vector<run_outcome> outcomes;
     for (std::size_t i = 0; i < bests.size() && i < points.size(); ++i)
         outcomes.push_back({points[i], bests[i]});

@@ -41,22 +41,33 @@ void watch_move(const move_report& move, void* context)
         walk.on_level(level_row(walk.tally, move));
 }
 
+// The walk's columns by the names the page reads them by.
+template <typename Number>
+struct named_column {
+    const char* name;
+    std::vector<Number> walk_columns::*values;
+};
+constexpr named_column<std::int32_t> whole_columns[] = {{"from", &walk_columns::from},
+                                                        {"bit", &walk_columns::bit},
+                                                        {"taken", &walk_columns::taken},
+                                                        {"state", &walk_columns::state},
+                                                        {"k", &walk_columns::k}};
+constexpr named_column<double> real_columns[] = {{"delta", &walk_columns::delta},
+                                                 {"chance", &walk_columns::chance},
+                                                 {"draw", &walk_columns::draw},
+                                                 {"current", &walk_columns::current},
+                                                 {"bestX", &walk_columns::best_x},
+                                                 {"best", &walk_columns::best},
+                                                 {"temperature", &walk_columns::temperature}};
+
 // The walk's columns by name, each a typed array.
 val columns_of(const walk_columns& walk)
 {
     val moves = val::object();
-    moves.set("from", typed_copy(walk.from));
-    moves.set("bit", typed_copy(walk.bit));
-    moves.set("delta", typed_copy(walk.delta));
-    moves.set("chance", typed_copy(walk.chance));
-    moves.set("draw", typed_copy(walk.draw));
-    moves.set("taken", typed_copy(walk.taken));
-    moves.set("state", typed_copy(walk.state));
-    moves.set("k", typed_copy(walk.k));
-    moves.set("current", typed_copy(walk.current));
-    moves.set("bestX", typed_copy(walk.best_x));
-    moves.set("best", typed_copy(walk.best));
-    moves.set("temperature", typed_copy(walk.temperature));
+    for (const auto& column : whole_columns)
+        moves.set(column.name, typed_copy(walk.*column.values));
+    for (const auto& column : real_columns)
+        moves.set(column.name, typed_copy(walk.*column.values));
     return moves;
 }
 
@@ -64,7 +75,7 @@ val columns_of(const walk_columns& walk)
 // on_level(row) at the end of every level. Returns the moves' columns, or
 // null when the plan makes none or more than most_watched, or method is sample.
 val watch_search(study_method method, coding code, std::uint32_t seed, const schedule& plan,
-                 val on_level)
+                 const val& on_level)
 {
     const std::int64_t examined = examined_per_run(plan);
     if (examined <= 0 || examined > most_watched || method == study_method::sample)
@@ -72,7 +83,7 @@ val watch_search(study_method method, coding code, std::uint32_t seed, const sch
     const std::vector<double> table = problem_objective_table(code);
     walk_columns walk;
     walk.tally = {code, plan.moves_per_level, 0, 0, 0};
-    walk.on_level = std::move(on_level);
+    walk.on_level = on_level;
     run_once({method, plan, watch_move, &walk, table.data(), code}, seed);
     return columns_of(walk);
 }

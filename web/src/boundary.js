@@ -35,14 +35,14 @@ export function boundaryOf(module) {
     // {best, k} of runs from seed on, or null when the schedule makes no solution.
     manyRuns: ({ method: m, coding: c, plan }, seed, runs) =>
       module.manyRuns(method(m), coding(c), seed, runs, plan),
-    // The row of sinc-study's table for the runs of best and k.
-    manyRow: ({ method: m, plan }, best, k) => module.manyRow(method(m), plan, best, k),
+    // The row of sinc-study's table for the runs of outcomes {best, k}.
+    manyRow: ({ method: m, plan }, outcomes) => module.manyRow(method(m), plan, outcomes),
     // The exact row at the end, or null when the schedule makes no move or
     // more than facts.mostExact; onLevel(level) gets every level.
     exactAnswer: ({ method: m, coding: c, plan }, onLevel) =>
       module.exactAnswer(method(m), coding(c), plan, onLevel),
-    // The exact row of probabilities above and atMaximum, as after a level.
-    exactRow: ({ method: m, plan }, above, atMaximum) => module.exactRow(method(m), plan, above, atMaximum),
+    // The exact row after level, as exactAnswer's onLevel got it: that of a job stopped there.
+    exactRow: ({ method: m, plan }, level) => module.exactRow(method(m), plan, level),
     mapBarX: (bar) => module.mapBarX(bar),
   };
 }

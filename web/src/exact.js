@@ -77,7 +77,7 @@ export function startExact(glue, newWorker) {
     stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
       runJob.end();
       const last = job.levels[job.levels.length - 1];
-      end({ stopped: true }, last && glue.exactRow(job.settings, last.above, last.atMaximum));
+      end({ stopped: true }, last && glue.exactRow(job.settings, last));
     },
     begin: (settings, runJob) => {
       job = { settings, levels: [] };

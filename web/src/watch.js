@@ -27,23 +27,23 @@ function startView(glue) {
   };
 }
 
-export function startWatch(glue, newWorker) {
-  const form = document.getElementById('watch-form');
-  const state = document.getElementById('watch-state');
-  const playButton = document.getElementById('watch-play');
-  buildForm(form, glue.facts, { methods: 2, seed: glue.facts.defaults.watchSeed });
-  const view = startView(glue);
-  const runJob = jobRunner(newWorker);
-  let walk = null;
-  let waiting = []; // what was asked for while the walk was on its way
-  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'A watched search');
-  const show = () => showWalk(glue, walk, view);
+// The steps per second in form, or null after saying beside the field what is wrong.
+function speedOf(form) {
+  const field = form.elements.speed;
+  const problem = fieldProblem(field.value, 'Steps per second', speedLimit);
+  document.getElementById('watch-speed-refusal').textContent = problem;
+  return problem ? null : Number(field.value);
+}
 
+// The playing of panel.walk (null while there is none): {play, step, toEnd, pause, playing}.
+function walkControls(form, panel) {
+  const playButton = document.getElementById('watch-play');
   const advance = (steps) => {
+    const walk = panel.walk;
     const byLevel = form.elements.unit.value === 'level';
     for (let i = 0; i < steps && walk.shown < walk.length; ++i)
       walk.shown += byLevel ? walk.perLevel - (walk.shown % walk.perLevel) : 1;
-    show();
+    panel.show();
     if (walk.shown === walk.length) pause();
     return walk.shown < walk.length;
   };
@@ -52,62 +52,70 @@ export function startWatch(glue, newWorker) {
     playing.stop();
     playButton.textContent = 'Start';
   };
-  const speed = () => {
-    const field = form.elements.speed;
-    const problem = fieldProblem(field.value, 'Steps per second', speedLimit);
-    document.getElementById('watch-speed-refusal').textContent = problem;
-    return problem ? null : Number(field.value);
-  };
-  const whenWalk = (action) => () => (walk ? action() : form.dataset.pending && waiting.push(action));
-  const play = whenWalk(() => {
+  const play = () => {
     if (playing.playing()) return pause();
-    const rate = speed();
+    const rate = speedOf(form);
     if (rate === null) return;
-    if (walk.shown === walk.length) walk.shown = 0; // Start at the end plays it again
+    if (panel.walk.shown === panel.walk.length) panel.walk.shown = 0; // Start at the end plays it again
     playing.start(rate);
     playButton.textContent = 'Pause';
-  });
-  const step = whenWalk(() => { pause(); advance(1); });
-  const toEnd = whenWalk(() => { pause(); walk.shown = walk.length; show(); });
+  };
+  const step = () => { pause(); advance(1); };
+  const toEnd = () => { pause(); panel.walk.shown = panel.walk.length; panel.show(); };
+  const faster = () => { const rate = speedOf(form); if (rate && playing.playing()) playing.start(rate); };
+  return { play, step, toEnd, pause, faster };
+}
 
+export function startWatch(glue, newWorker) {
+  const form = document.getElementById('watch-form');
+  const state = document.getElementById('watch-state');
+  buildForm(form, glue.facts, { methods: 2, seed: glue.facts.defaults.watchSeed });
+  const view = startView(glue);
+  const runJob = jobRunner(newWorker);
+  const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
+  const controls = walkControls(form, panel);
+  let waiting = []; // what was asked for while the walk was on its way
+  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'A watched search');
+  const noWalk = (text) => {
+    delete form.dataset.pending;
+    waiting = [];
+    state.textContent = text;
+    showNoWalk(view, 'no walk');
+  };
+  const arrived = (reply, settings) => {
+    const moves = reply.walk;
+    panel.walk = { moves, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0 };
+    delete form.dataset.pending;
+    state.textContent = `A walk of ${panel.walk.length} moves, ready.`;
+    panel.show();
+    for (const action of waiting.splice(0)) action();
+  };
   const reset = (settings = readForm(form, glue, limitOf)) => {
-    pause();
-    walk = null;
-    if (!settings) {
-      delete form.dataset.pending;
-      waiting = [];
-      state.textContent = 'No walk: mend the schedule above.';
-      return showNoWalk(view, 'no walk');
-    }
+    controls.pause();
+    panel.walk = null;
+    if (!settings) return noWalk('No walk: mend the schedule above.');
     form.dataset.pending = 'true';
     state.textContent = 'Working out the walk…';
     runJob('watch', settings, (reply) => {
-      if ('failed' in reply) {
-        delete form.dataset.pending;
-        waiting = [];
-        state.textContent = `The walk failed: ${reply.failed}. Change a field or press Reset to try again.`;
-        return showNoWalk(view, 'no walk');
-      }
-      if (!('walk' in reply)) return;
-      walk = { moves: reply.walk, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: reply.walk.k.length, shown: 0 };
-      delete form.dataset.pending;
-      state.textContent = `A walk of ${walk.length} moves, ready.`;
-      show();
-      for (const action of waiting.splice(0)) action();
+      if ('failed' in reply) noWalk(`The walk failed: ${reply.failed}. Change a field or press Reset to try again.`);
+      else if ('walk' in reply) arrived(reply, settings);
     });
   };
+  // An action on the walk, or, while one is on its way, on the walk when it comes.
+  const onWalk = (action) => () => (panel.walk ? action() : form.dataset.pending && waiting.push(action));
 
   let typing = null;
   liveForm(form, glue, limitOf, {
     onChange: (settings, event) => {
-      if (!event.target.closest('.schedule')) return event.target.name === 'speed' && speed() && playing.playing() && playing.start(speed());
+      if (!event.target.closest('.schedule')) return event.target.name === 'speed' && controls.faster();
       clearTimeout(typing);
       if (event.type === 'change') return reset(settings);
       form.dataset.pending = 'true';
       typing = setTimeout(() => reset(), typingPause);
     },
   });
-  playButton.addEventListener('click', play);
+  const [play, step, toEnd] = [onWalk(controls.play), onWalk(controls.step), onWalk(controls.toEnd)];
+  document.getElementById('watch-play').addEventListener('click', play);
   document.getElementById('watch-step').addEventListener('click', step);
   document.getElementById('watch-end').addEventListener('click', toEnd);
   document.getElementById('watch-reset').addEventListener('click', () => reset());

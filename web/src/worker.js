@@ -30,7 +30,7 @@ async function manyJob(glue, settings, reply) {
     reply({ progress: done });
     await yieldToMessages();
   }
-  const row = glue.manyRow(settings, best.subarray(0, done), k.subarray(0, done));
+  const row = glue.manyRow(settings, { best: best.subarray(0, done), k: k.subarray(0, done) });
   reply({ outcomes: best.slice(0, done), row, ran: done }, []);
 }
 

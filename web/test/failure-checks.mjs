@@ -52,5 +52,14 @@ export async function checkLoadFailure(browser, url) {
     (all) => all.map((e) => e.textContent));
   verdict('a page whose WebAssembly does not load says so in every panel', said.every((t) => /could not/.test(t)),
     said.join(' | '));
+  await page.evaluate(() => { window.stillHere = true; });
+  await page.focus('#many-form [name=runs]');
+  await page.keyboard.press('Enter');
+  await page.click('#many-run');
+  await page.focus('#console-input');
+  await page.keyboard.press('Enter');
+  await new Promise((done) => setTimeout(done, 300));
+  verdict('a page whose WebAssembly does not load: Run and Enter submit no form, the page stays',
+    await page.evaluate(() => window.stillHere === true));
   await page.close();
 }
