@@ -12,6 +12,7 @@
 #include "study.h"
 
 #include <emscripten/bind.h>
+#include <iterator>
 #include <limits>
 
 using emscripten::val;
@@ -83,9 +84,14 @@ val page_facts()
     facts.set("mostWatched", static_cast<double>(most_watched));
     facts.set("mostExact", static_cast<double>(most_exact_moves));
     val methods = val::array();
-    for (const char* name : method_names)
-        methods.call<void>("push", val(name));
+    val moving = val::array(); // the methods that move, which can be watched or worked out exactly
+    for (std::size_t i = 0; i < std::size(method_names); ++i) {
+        methods.call<void>("push", val(method_names[i]));
+        if (static_cast<study_method>(i) != study_method::sample)
+            moving.call<void>("push", val(method_names[i]));
+    }
     facts.set("methods", methods);
+    facts.set("movingMethods", moving);
     val codings = val::array();
     for (const char* name : coding_names)
         codings.call<void>("push", val(name));

@@ -72,7 +72,7 @@ export function startExact(glue, newWorker) {
     panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
   const panel = jobPanel('exact', glue, newWorker, {
-    options: { methods: 2 },
+    options: { moving: true },
     limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'The exact panel'),
     stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
       runJob.end();

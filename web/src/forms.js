@@ -7,12 +7,13 @@ import { fieldProblem, scheduleProblem } from './validate.js';
 
 const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
 
-// Fills form's selects with the names of the methods (the first perMethods
-// of the glue's) and codings, and its fields with their defaults; seed is
-// the default seed.
-export function buildForm(form, facts, { methods, seed }) {
+// Fills form's selects with the names of methods (the glue's, or those of
+// them that move when moving) and of the codings, and its fields with their
+// defaults; seed is the default seed. Beside each field, a place for what
+// is wrong with it.
+export function buildForm(form, facts, { moving = false, seed }) {
   const options = (select, names) => select?.replaceChildren(...names.map((name) => new Option(name, name)));
-  options(form.elements.method, facts.methods.slice(0, methods));
+  options(form.elements.method, moving ? facts.movingMethods : facts.methods);
   options(form.elements.code, facts.codings);
   const plan = facts.defaults.plan;
   const values = { seed, runs: facts.defaults.runs, moves: plan.moves };

@@ -25,7 +25,7 @@ export function startMany(glue, newWorker) {
     summarize(plotBox, 'No runs yet.');
   };
   const panel = jobPanel('many', glue, newWorker, {
-    options: { methods: 3, seed: glue.facts.defaults.seed },
+    options: { seed: glue.facts.defaults.seed },
     limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined),
     stop: (runJob) => runJob.stop(), // the Worker ends after the runs under way, with their row
     begin: (settings, runJob) => {

@@ -69,7 +69,7 @@ function walkControls(form, panel) {
 export function startWatch(glue, newWorker) {
   const form = document.getElementById('watch-form');
   const state = document.getElementById('watch-state');
-  buildForm(form, glue.facts, { methods: 2, seed: glue.facts.defaults.watchSeed });
+  buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
   const view = startView(glue);
   const runJob = jobRunner(newWorker);
   const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
