@@ -3,17 +3,29 @@
 // between them, and the row of sinc-study --exact.
 import { scheduleProblem } from './validate.js';
 import { mapPlot, distancePlot, summarize } from './plots.js';
-import { showTable, throttled } from './panels.js';
+import { showTable, showColumns, throttled } from './panels.js';
+import { say, unsay } from './texts.js';
+import { linkedValue, noteLink, keepInLink } from './link.js';
+import { fixed, sig } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { significant } from './formats.js';
 
-// In words, where the bars of level put most of the search and of Boltzmann's distribution.
+// In words, where the bars of level put most of the search and of Boltzmann's distribution: the message's numbers.
 function mapText(level, xs) {
   const peak = (p) => p.reduce((best, v, i) => (v > p[best] ? i : best), 0);
   const search = peak(level.current), boltzmann = peak(level.boltzmann);
-  return `Level ${level.level}: the search is most likely near x = ${xs[search].toFixed(3)} ` +
-    `(${significant(level.current[search], 4)} in that bar); Boltzmann's distribution near x = ` +
-    `${xs[boltzmann].toFixed(3)} (${significant(level.boltzmann[boltzmann], 4)}).`;
+  return { level: level.level, x: fixed(xs[search], 3), p: sig(level.current[search], 4),
+    bx: fixed(xs[boltzmann], 3), bp: sig(level.boltzmann[boltzmann], 4) };
+}
+
+// The first time levels are drawn, the level the link names, if they hold it; else a note.
+let linkedLevel = linkedValue('exact', 'level');
+function showLinkedLevel(slider) {
+  if (linkedLevel === null) return;
+  const level = Number(linkedLevel);
+  if (/^\d+$/.test(linkedLevel) && level >= Number(slider.min) && level <= Number(slider.max)) slider.value = level;
+  else noteLink('exact.levelShown', linkedLevel);
+  linkedLevel = null;
+  keepInLink();
 }
 
 function startCharts(glue) {
@@ -24,23 +36,23 @@ function startCharts(glue) {
   const showLevel = () => {
     const level = levels.find((l) => l.level === Number(slider.value));
     if (!level) return;
-    part('exact-level-text').textContent = `level ${level.level}, T = ${significant(level.temperature, 6)}, ` +
-      `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
+    say(part('exact-level-text'), 'exact.levelText', { level: level.level, t: sig(level.temperature, 6),
+      distance: fixed(level.distance, 6), above: fixed(level.above, 6) });
     xs ??= Array.from(level.current, (_, i) => glue.mapBarX(i));
     map ??= mapPlot(part('exact-map'));
     map.show(xs, level.current, level.boltzmann);
-    summarize(part('exact-map'), mapText(level, xs));
+    summarize(part('exact-map'), 'exact.mapText', mapText(level, xs));
   };
   slider.addEventListener('input', showLevel);
   return {
     clear() {
       levels = [];
       slider.disabled = true;
-      part('exact-level-text').textContent = '';
+      unsay(part('exact-level-text'));
       map?.show([], [], []);
       distance?.show([], []);
-      summarize(part('exact-map'), 'Nothing worked out yet.');
-      summarize(part('exact-distance'), 'Nothing worked out yet.');
+      summarize(part('exact-map'), 'exact.nothing');
+      summarize(part('exact-distance'), 'exact.nothing');
     },
     // Draws the levels worked out, the last on the map, and lets the slider choose among them.
     draw(shown) {
@@ -48,12 +60,13 @@ function startCharts(glue) {
       if (levels.length === 0) return;
       slider.min = levels[0].level;
       slider.max = slider.value = levels[levels.length - 1].level;
+      showLinkedLevel(slider);
       slider.disabled = false;
       distance ??= distancePlot(part('exact-distance'));
       distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
       const [first, last] = [levels[0], levels[levels.length - 1]];
-      summarize(part('exact-distance'), `The distance to Boltzmann goes from ${first.distance.toFixed(4)} at level ` +
-        `${first.level} to ${last.distance.toFixed(4)} at level ${last.level}.`);
+      summarize(part('exact-distance'), 'exact.distanceText', { first: fixed(first.distance, 4), firstLevel: first.level,
+        last: fixed(last.distance, 4), lastLevel: last.level });
       showLevel();
     },
   };
@@ -61,6 +74,7 @@ function startCharts(glue) {
 
 export function startExact(glue, newWorker) {
   const charts = startCharts(glue);
+  showColumns(document.getElementById('exact-columns'), glue.facts.headers.exact);
   let job = null; // {settings, levels}, the one under way
   // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
   const end = (ended, row) => {
@@ -69,11 +83,11 @@ export function startExact(glue, newWorker) {
     if (row) showTable(panel.table, glue.facts.headers.exact, [row]);
     panel.bar.value = levels.length;
     charts.draw(levels);
-    panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
+    panel.finish(...endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
   const panel = jobPanel('exact', glue, newWorker, {
     options: { moving: true },
-    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'The exact panel'),
+    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'what.exact'),
     stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
       runJob.end();
       const last = job.levels[job.levels.length - 1];
@@ -88,7 +102,7 @@ export function startExact(glue, newWorker) {
       panel.bar.value = 0;
       panel.table.replaceChildren();
       charts.clear();
-      panel.state.textContent = 'Working it out…';
+      say(panel.state, 'exact.working');
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
           job.levels.push(reply.level);
@@ -97,10 +111,11 @@ export function startExact(glue, newWorker) {
         if ('row' in reply) job.row = reply.row;
         if ('failed' in reply) {
           charts.draw(job.levels);
-          return panel.finish(`The exact answer failed: ${reply.failed}. Press Work it out to try again.`);
+          return panel.finish('exact.failed', { why: reply.failed });
         }
         if ('done' in reply) end({ seconds: reply.seconds }, job.row);
       });
     },
   });
+  if (linkedValue('exact', 'level') !== null) panel.button.click(); // the map's level shows once worked out
 }

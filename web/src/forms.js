@@ -4,6 +4,7 @@
 // the field is mended.
 import { floatText } from './formats.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
+import { say, unsay } from './texts.js';
 
 const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
 
@@ -12,9 +13,13 @@ const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the 
 // defaults; seed is the default seed. Beside each field, a place for what
 // is wrong with it.
 export function buildForm(form, facts, { moving = false, seed }) {
-  const options = (select, names) => select?.replaceChildren(...names.map((name) => new Option(name, name)));
-  options(form.elements.method, moving ? facts.movingMethods : facts.methods);
-  options(form.elements.code, facts.codings);
+  const options = (select, names, kind) => select?.replaceChildren(...names.map((name) => {
+    const option = new Option('', name);
+    say(option, `${kind}.${name}`);
+    return option;
+  }));
+  options(form.elements.method, moving ? facts.movingMethods : facts.methods, 'method');
+  options(form.elements.code, facts.codings, 'coding');
   const plan = facts.defaults.plan;
   const values = { seed, runs: facts.defaults.runs, moves: plan.moves };
   for (const name of temperatures) values[name] = floatText(plan[name]);
@@ -30,13 +35,18 @@ export function buildForm(form, facts, { moving = false, seed }) {
   }
 }
 
-const labelOf = (field) => field.closest('label').firstChild.textContent.trim();
+const labelOf = (field) => field.closest('label').querySelector('[data-i18n]').dataset.i18n;
 
-// Shows problem beside field, or nothing when problem is ''.
-function mark(field, problem) {
-  document.getElementById(field.getAttribute('aria-describedby')).textContent = problem;
-  if (problem === '') field.removeAttribute('aria-invalid');
-  else field.setAttribute('aria-invalid', 'true');
+// Shows problem (a message) beside field, or nothing when problem is null.
+export function mark(field, problem) {
+  const note = document.getElementById(field.getAttribute('aria-describedby'));
+  if (problem === null) {
+    unsay(note);
+    field.removeAttribute('aria-invalid');
+    return;
+  }
+  say(note, problem.key, problem.params);
+  field.setAttribute('aria-invalid', 'true');
 }
 
 // Reads form: returns its settings {method, coding, seed, runs, plan}, the
@@ -51,7 +61,7 @@ export function readForm(form, glue, limitOf) {
     if (!field) continue;
     const problem = fieldProblem(field.value, labelOf(field), limits[name]);
     mark(field, problem);
-    fine &&= problem === '';
+    fine &&= problem === null;
   }
   if (!fine) return null;
   const value = (name) => Number(form.elements[name].value);

@@ -7,9 +7,11 @@ import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
 import { traceTable } from './trace.js';
 import { player, bindKeys } from './playing.js';
-import { jobRunner, showTable } from './panels.js';
+import { jobRunner, showTable, showColumns } from './panels.js';
+import { say, unsay } from './texts.js';
+import { restoreForm } from './link.js';
 
-const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
+export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
 const curveEvery = 64; // grid points between two points of the drawn curve
 const typingPause = 300; // ms after the last key before a typed schedule is taken
 
@@ -20,18 +22,21 @@ function startView(glue) {
   const plot = landscapePlot(part('watch-plot'), curve.x, curve.f, marks);
   const table = part('watch-trace');
   showTable(table, glue.facts.headers.level, []);
+  showColumns(part('watch-columns'), glue.facts.headers.level);
   return {
     marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
-    summary: (text) => summarize(part('watch-plot'), text),
+    summary: (key, params) => summarize(part('watch-plot'), key, params),
   };
 }
 
 // The steps per second in form, or null after saying beside the field what is wrong.
 function speedOf(form) {
   const field = form.elements.speed;
-  const problem = fieldProblem(field.value, 'Steps per second', speedLimit);
-  document.getElementById('watch-speed-refusal').textContent = problem;
+  const problem = fieldProblem(field.value, 'field.speed', speedLimit);
+  const note = document.getElementById('watch-speed-refusal');
+  if (problem) say(note, problem.key, problem.params);
+  else unsay(note);
   return problem ? null : Number(field.value);
 }
 
@@ -50,7 +55,7 @@ function walkControls(form, panel) {
   const playing = player(advance);
   const pause = () => {
     playing.stop();
-    playButton.textContent = 'Start';
+    say(playButton, 'watch.start');
   };
   const play = () => {
     if (playing.playing()) return pause();
@@ -58,7 +63,7 @@ function walkControls(form, panel) {
     if (rate === null) return;
     if (panel.walk.shown === panel.walk.length) panel.walk.shown = 0; // Start at the end plays it again
     playing.start(rate);
-    playButton.textContent = 'Pause';
+    say(playButton, 'watch.pause');
   };
   const step = () => { pause(); advance(1); };
   const toEnd = () => { pause(); panel.walk.shown = panel.walk.length; panel.show(); };
@@ -69,35 +74,36 @@ function walkControls(form, panel) {
 export function startWatch(glue, newWorker) {
   const form = document.getElementById('watch-form');
   const state = document.getElementById('watch-state');
+  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'what.watched');
   buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
+  restoreForm(form, 'watch', glue, limitOf, { speed: speedLimit });
   const view = startView(glue);
   const runJob = jobRunner(newWorker);
   const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
   const controls = walkControls(form, panel);
   let waiting = []; // what was asked for while the walk was on its way
-  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'A watched search');
-  const noWalk = (text) => {
+  const noWalk = (key, params) => {
     delete form.dataset.pending;
     waiting = [];
-    state.textContent = text;
-    showNoWalk(view, 'no walk');
+    say(state, key, params);
+    showNoWalk(view, 'watch.noWalk');
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
     panel.walk = { moves, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0 };
     delete form.dataset.pending;
-    state.textContent = `A walk of ${panel.walk.length} moves, ready.`;
+    say(state, 'watch.ready', { moves: panel.walk.length });
     panel.show();
     for (const action of waiting.splice(0)) action();
   };
   const reset = (settings = readForm(form, glue, limitOf)) => {
     controls.pause();
     panel.walk = null;
-    if (!settings) return noWalk('No walk: mend the schedule above.');
+    if (!settings) return noWalk('watch.mend');
     form.dataset.pending = 'true';
-    state.textContent = 'Working out the walk…';
+    say(state, 'watch.working');
     runJob('watch', settings, (reply) => {
-      if ('failed' in reply) noWalk(`The walk failed: ${reply.failed}. Change a field or press Reset to try again.`);
+      if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);
     });
   };

@@ -18,6 +18,8 @@ import { checkForms } from './form-checks.mjs';
 import { checkStops, checkPlots } from './job-checks.mjs';
 import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
+import { checkLanguages } from './language-checks.mjs';
+import { checkLinks } from './link-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
@@ -76,8 +78,9 @@ async function main() {
   });
   const errors = [];
   const readies = []; // ms from loading to ready, page by page
-  const open = async (query, width = 1400) => {
+  const open = async (query, width = 1400, before = async () => {}) => {
     const page = await browser.newPage();
+    await before(page);
     await page.setViewport({ width, height: 900 });
     page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
     page.on('pageerror', (e) => errors.push(e.message));
@@ -92,6 +95,8 @@ async function main() {
     return page;
   };
   try {
+    await checkLanguages(open);
+    await checkLinks(open);
     const speed = await checkGoldens(open);
     const phone = await checkUse(open, 390);
     const wide = await checkUse(open, 1400);
