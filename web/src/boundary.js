@@ -44,6 +44,12 @@ export function boundaryOf(module) {
     // The exact row after level, as exactAnswer's onLevel got it: that of a job stopped there.
     exactRow: ({ method: m, plan }, level) => module.exactRow(method(m), plan, level),
     mapBarX: (bar) => module.mapBarX(bar),
+    // One move chosen by hand: bit (0 the most significant) of state flipped
+    // at temperature and decided as method does, with the draw after earlier
+    // draws of a source seeded with seed: {to, before, proposed, delta,
+    // chance, draw, taken}, or null when out of range.
+    tryMove: ({ method: m, coding: c, seed }, state, bit, temperature, earlier) =>
+      module.tryMove(method(m), coding(c), state, bit, temperature, seed, earlier),
   };
 }
 

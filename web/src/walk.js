@@ -3,6 +3,7 @@
 import { bitsOf } from './formats.js';
 import { say, unsay } from './texts.js';
 import { fixed, sig, msg } from './words.js';
+import { showDecision } from './decision.js';
 
 // The figures of a <dl>, as pairs of a term (a message's key, or '') and
 // its value (a message, a number as words.js writes it, or a string), a <div> a pair.
@@ -68,6 +69,8 @@ export function showWalk(glue, walk, view) {
     ['watch.bestX', six(best.x)], ['watch.bestF', six(best.f)],
   ]);
   showMove(view.move, moves, last, glue.facts.grid.bits);
+  showDecision(view, glue, walk, last);
+  view.trial.show(last >= 0 ? moves.state[last] : moves.fromState[0], false);
   showTrace(view.trace, walk, Math.floor(shown / perLevel));
   view.summary('watch.summary', { x: six(current.x), f: six(current.f), bestX: six(best.x), bestF: six(best.f) });
 }
@@ -78,6 +81,8 @@ export function showNoWalk(view, why) {
   view.redraw();
   showFigures(view.now, [['', msg(why)]]);
   showFigures(view.move, [['', msg('watch.noMove')]]);
+  unsay(view.flip);
+  say(view.rule, 'rule.none');
   view.trace.table.show([], 0);
   unsay(view.trace.note);
   view.summary(why);

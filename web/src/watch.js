@@ -10,12 +10,22 @@ import { player, bindKeys } from './playing.js';
 import { jobRunner, showTable, showColumns } from './panels.js';
 import { say, unsay } from './texts.js';
 import { restoreForm } from './link.js';
+import { startTrial } from './decision.js';
 
 export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
 const curveEvery = 64; // grid points between two points of the drawn curve
 const typingPause = 300; // ms after the last key before a typed schedule is taken
 
-function startView(glue) {
+// The solution the watched search is at and the temperature of its next move, or null without a walk.
+function whereNow(panel) {
+  const walk = panel.walk;
+  if (!walk) return null;
+  const { moves, shown, length } = walk;
+  const state = shown > 0 ? moves.state[shown - 1] : moves.fromState[0];
+  return { state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
+}
+
+function startView(glue, panel) {
   const part = (id) => document.getElementById(id);
   const curve = glue.landscape(curveEvery);
   const marks = { current: null, best: null };
@@ -26,6 +36,8 @@ function startView(glue) {
   return {
     marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
+    flip: part('watch-bits'), rule: part('watch-rule'),
+    trial: startTrial(part('watch-try'), glue, () => whereNow(panel), { flip: part('watch-tried-bits'), rule: part('watch-tried') }),
     summary: (key, params) => summarize(part('watch-plot'), key, params),
   };
 }
@@ -77,20 +89,22 @@ export function startWatch(glue, newWorker) {
   const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'what.watched');
   buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
   restoreForm(form, 'watch', glue, limitOf, { speed: speedLimit });
-  const view = startView(glue);
-  const runJob = jobRunner(newWorker);
   const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
+  const view = startView(glue, panel);
+  const runJob = jobRunner(newWorker);
   const controls = walkControls(form, panel);
   let waiting = []; // what was asked for while the walk was on its way
   const noWalk = (key, params) => {
     delete form.dataset.pending;
     waiting = [];
     say(state, key, params);
+    view.trial.show(null, true);
     showNoWalk(view, 'watch.noWalk');
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
-    panel.walk = { moves, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0 };
+    panel.walk = { moves, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
+    view.trial.show(moves.fromState[0], true);
     delete form.dataset.pending;
     say(state, 'watch.ready', { moves: panel.walk.length });
     panel.show();

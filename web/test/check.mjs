@@ -20,6 +20,7 @@ import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLanguages } from './language-checks.mjs';
 import { checkLinks } from './link-checks.mjs';
+import { checkDecision } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
@@ -30,6 +31,7 @@ async function checkGoldens(open) {
   const page = await open('?clock=1000', 1400);
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
+  await checkDecision(page);
   const many = await checkMany(page, study);
   await checkExact(page, study, { method: 'anneal', code: 'gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
     'a short schedule in Gray code');

@@ -1,0 +1,63 @@
+// One move chosen by hand: the student picks the bit to flip, and the move
+// is decided by the search's own rule, with a draw from the search's own
+// source, so that the page shows what the C++ decided.
+
+#include "coding.h"
+#include "draws.h"
+#include "problem.h"
+#include "study.h"
+
+#include <cmath>
+#include <emscripten/bind.h>
+
+using emscripten::val;
+
+namespace {
+// The move's figures by the names the page reads them by.
+val trial_report(coding code, std::int32_t from, std::int32_t to, double before, double proposed,
+                 float delta, double temperature, double draw, bool taken)
+{
+    val move = val::object();
+    move.set("to", to);
+    move.set("fromPoint", point_of(code, from));
+    move.set("toPoint", point_of(code, to));
+    move.set("before", before);
+    move.set("proposed", proposed);
+    move.set("delta", delta);
+    move.set("chance", std::exp(delta / temperature));
+    move.set("draw", draw);
+    move.set("taken", taken);
+    return move;
+}
+
+// Flips bit (0 the most significant) of the solution of integer value
+// state, read in code, and decides the move at temperature as method does,
+// its draw the one after earlier draws of a source seeded with seed.
+// Returns {to, fromPoint, toPoint, before, proposed, delta, chance, draw,
+// taken} (draw no_draw
+// when it takes none), or null for a bit, state or temperature out of range.
+val try_move(study_method method, coding code, std::int32_t state, std::int32_t bit,
+             double temperature, std::uint32_t seed, std::int32_t earlier)
+{
+    const bool fine = bit >= 0 && bit < problem_grid.bits && state >= 0 &&
+                      state <= problem_grid.full_scale && temperature > 0 && earlier >= 0;
+    if (!fine || method == study_method::sample)
+        return val::null();
+    const std::vector<double> table = problem_objective_table(code);
+    const std::int32_t to = state ^ (1 << (problem_grid.bits - 1 - bit));
+    const auto at = [&table](std::int32_t k) { return table[static_cast<std::size_t>(k)]; };
+    const float delta = move_delta(at(to), at(state));
+    seed_random(seed);
+    for (std::int32_t i = 0; i < earlier; ++i)
+        next_random();
+    double draw = no_draw;
+    const bool taken = move_taken(rule_of(method), delta, temperature, &draw);
+    return trial_report(code, state, to, at(state), static_cast<float>(at(to)), delta, temperature,
+                        draw, taken);
+}
+} // namespace
+
+EMSCRIPTEN_BINDINGS(trial)
+{
+    emscripten::function("tryMove", &try_move);
+}
