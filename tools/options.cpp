@@ -1,6 +1,8 @@
 #include "options.h"
 
 #include "option_values.h"
+#include "expression.h"
+#include "presets.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +69,79 @@ void add_coding_option(CLI::App& app, coding* code)
         ->check(one_of({std::begin(coding_names), std::end(coding_names)}))
         ->type_name("NAME")
         ->default_str(coding_names[0]);
+}
+
+// What the landscape options say, as typed.
+struct landscape_text {
+    std::string preset;
+    std::string function;
+    std::string interval;
+    double target = 0;
+};
+
+// The presets' names and what each teaches, for --help.
+std::string preset_help()
+{
+    std::string help = "a landscape by name (default: program):";
+    for (std::size_t i = 0; i < landscape_preset_count; ++i)
+        help += std::string("\n") + landscape_presets[i].name + ": " + landscape_presets[i].function +
+                " on [" + shown(landscape_presets[i].lower) + ", " +
+                shown(landscape_presets[i].upper) + "], target " +
+                shown(landscape_presets[i].target) + "; " + landscape_presets[i].teaches;
+    return help;
+}
+
+// Binds --landscape, --function, --interval and --target to text.
+void add_landscape_options(CLI::App& app, landscape_text& text)
+{
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < landscape_preset_count; ++i)
+        names.emplace_back(landscape_presets[i].name);
+    app.add_option("--landscape", text.preset, preset_help())
+        ->check(one_of(names))
+        ->type_name("NAME");
+    app.add_option("--function", text.function,
+                   std::string("instead: f as an expression in x, with\n"
+                               "numbers, pi, e, + - * / ^ (-x^2 is -(x^2)),\n"
+                               "( ) and ") +
+                       expression_functions +
+                       "; refused when not finite at\na grid point")
+        ->type_name("EXPR");
+    app.add_option("--interval", text.interval,
+                   "the interval the 17 bits cover, A < B, for\n"
+                   "--function or the program's f (default: -2,2)")
+        ->type_name("A,B");
+    const double none = std::numeric_limits<double>::infinity();
+    app.add_option_function<std::string>(
+           "--target",
+           [&text](const std::string& value) { text.target = std::strtof(value.c_str(), nullptr); },
+           "\"reached above\" counts a best objective\n"
+           "above F (default: 1.5 for the program's f,\n"
+           "a preset's own, or for a typed function\n"
+           "1% of its range on the grid below its top)")
+        ->check(float_number(-none, none))
+        ->type_name("F");
+}
+
+// The landscape that text asks for; a refusal ends the tool.
+landscape landscape_or_exit(const CLI::App& app, const landscape_text& text)
+{
+    const char* tool = app.get_name().c_str();
+    const bool preset = app.count("--landscape") > 0;
+    for (const char* option : {"--function", "--interval"})
+        if (preset && app.count(option) > 0)
+            fail(tool, std::string("--landscape does not go with ") + option +
+                           ": a landscape states its function and interval");
+    const bool typed = app.count("--function") > 0;
+    const landscape_request request{preset ? text.preset.c_str() : nullptr,
+                                    typed ? text.function.c_str() : nullptr,
+                                    app.count("--interval") > 0 ? text.interval.c_str() : nullptr,
+                                    app.count("--target") > 0, static_cast<float>(text.target)};
+    landscape land;
+    const landscape_refusal refusal = build_landscape(request, &land);
+    if (refusal.field != nullptr)
+        fail(tool, std::string("--") + refusal.field + ": " + refusal.message);
+    return land;
 }
 
 // A schedule the runs can carry out: one that ends, and examines at least
@@ -206,7 +281,10 @@ reliability_options parse_reliability_options(int argc, char** argv)
     reliability_options o;
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
+    o.land = landscape_or_exit(app, text);
     return o;
 }
 
@@ -224,7 +302,10 @@ landscape_options parse_landscape_options(int argc, char** argv)
                  "higher f, in binary then in Gray code: their\n"
                  "count and \"x f k\" for each, highest first;\n"
                  "the blocks two blank lines apart");
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
+    o.land = landscape_or_exit(app, text);
     return o;
 }
 
@@ -251,6 +332,8 @@ study_options parse_study_options(int argc, char** argv)
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
     add_modes(app, o);
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
@@ -258,5 +341,6 @@ study_options parse_study_options(int argc, char** argv)
             o.method = static_cast<study_method>(m);
     o.every_method = o.sweep && app.count("--method") == 0;
     check_study(app, o);
+    o.land = landscape_or_exit(app, text);
     return o;
 }
