@@ -49,9 +49,15 @@ bool fail(reader& r, std::size_t where, const std::string& what)
     return false;
 }
 
+bool syntax_error(reader& r, const std::string& what)
+{
+    r.error = "syntax error at character " + std::to_string(r.at + 1) + ": " + what;
+    return false;
+}
+
 bool expected(reader& r, const char* what)
 {
-    return fail(r, r.at, std::string("syntax error: expected ") + what);
+    return syntax_error(r, std::string("expected ") + what);
 }
 
 char peek(reader& r)
@@ -165,6 +171,15 @@ bool read_atom(reader& r)
     return true;
 }
 
+// Guards each level of nesting: parentheses, calls, signs and exponents,
+// each just read; a refusal points at it.
+bool deeper(reader& r)
+{
+    if (++r.depth <= most_expression_depth)
+        return true;
+    return fail(r, r.at - 1, "nested deeper than " + std::to_string(most_expression_depth));
+}
+
 // An atom, raised to a signed power when ^ follows: the exponent may carry
 // a sign (2^-x) and be a power itself, which groups to the right.
 bool read_power(reader& r)
@@ -174,37 +189,26 @@ bool read_power(reader& r)
     if (peek(r) != '^')
         return true;
     ++r.at;
-    if (!read_signed(r))
+    if (!deeper(r) || !read_signed(r))
         return false;
+    --r.depth;
     r.steps.push_back({expression_op::power, 0});
     return true;
-}
-
-// Guards each level of nesting: parentheses, calls, signs and exponents.
-bool deeper(reader& r)
-{
-    if (++r.depth <= most_expression_depth)
-        return true;
-    return fail(r, r.at, "nested deeper than " + std::to_string(most_expression_depth));
 }
 
 // A power, or a sign before a signed power: -x^2 is -(x^2).
 bool read_signed(reader& r)
 {
-    if (!deeper(r))
-        return false;
     const char c = peek(r);
-    bool ok = false;
-    if (c == '-' || c == '+') {
-        ++r.at;
-        ok = read_signed(r);
-        if (ok && c == '-')
-            r.steps.push_back({expression_op::negate, 0});
-    } else {
-        ok = read_power(r);
-    }
+    if (c != '-' && c != '+')
+        return read_power(r);
+    ++r.at;
+    if (!deeper(r) || !read_signed(r))
+        return false;
     --r.depth;
-    return ok;
+    if (c == '-')
+        r.steps.push_back({expression_op::negate, 0});
+    return true;
 }
 
 // Signed powers joined by * and /, from the left.
@@ -288,11 +292,11 @@ std::string parse_expression(const std::string& text, expression* out)
     *out = {};
     if (text.size() > most_expression_length)
         return "longer than " + std::to_string(most_expression_length) + " characters";
-    reader r{text, 0, 0, {}, {}};
+    reader r{text, 0, -1, {}, {}}; // the whole text is not nested
     if (peek(r) == '\0')
         return "empty expression";
     if (read_sum(r) && peek(r) != '\0')
-        fail(r, r.at, std::string("syntax error: unexpected \"") + r.text[r.at] + "\"");
+        syntax_error(r, std::string("unexpected \"") + r.text[r.at] + "\"");
     if (!r.error.empty())
         return r.error;
     out->stack_size = stack_needed(r.steps);

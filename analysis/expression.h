@@ -60,8 +60,9 @@ inline constexpr char expression_functions[] =
 
 // Parses text into *out. Returns "" on success; otherwise one line without a
 // newline, and *out is left empty: "empty expression", "unknown name "foo"
-// at character 3", "syntax error at character 5: expected ")"", "longer than
-// 1000 characters", ... Characters count from 1.
+// at character 3", "syntax error at character 5: expected ")"", "number too
+// large at character 1", "nested deeper than 40 at character 41", "longer
+// than 1000 characters". Characters count from 1.
 std::string parse_expression(const std::string& text, expression* out);
 
 // Returns e at x, in double. stack must hold e.stack_size values (or more);

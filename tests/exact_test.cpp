@@ -6,7 +6,9 @@
 #include "exact.h"
 #include "exact_engine.h"
 #include "plain_chain.h"
+#include "problem.h"
 #include "study.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -41,8 +43,8 @@ TEST(exact_search, keeps_every_probability_and_ignores_the_thread_count)
     level_record one;
     level_record two;
     const exact_result result =
-        exact_search(move_rule::anneal, coding::binary, plan, 1, record, &one);
-    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &two);
+        exact_search(program_land(), move_rule::anneal, coding::binary, plan, 1, record, &one);
+    exact_search(program_land(), move_rule::anneal, coding::binary, plan, 2, record, &two);
     EXPECT_EQ(result.levels, 4);
     EXPECT_LT(one.worst_loss, 1e-12);
     EXPECT_EQ(one.figures, two.figures); // bit for bit
@@ -53,7 +55,7 @@ TEST(exact_search, settles_on_the_boltzmann_distribution_at_a_fixed_temperature)
 {
     const schedule plan{1.0 - 1e-9, 1.0, 1.0 - 1.45e-8, 8}; // 15 levels at T = 1
     level_record seen;
-    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &seen);
+    exact_search(program_land(), move_rule::anneal, coding::binary, plan, 2, record, &seen);
     // Not 0: the draws take a worse move with probability ceil(10000 exp(delta / T)) / 10000.
     EXPECT_LT(seen.last_distance, 1e-4);
 }
@@ -98,7 +100,7 @@ float count_every_draw(float delta, double temperature)
 // The largest loss of a move on the grid.
 float largest_loss()
 {
-    const std::vector<double> f = problem_objective_table(coding::binary);
+    const std::vector<double> f = objective_table(program_land(), coding::binary);
     float loss = 0.0f;
     for (std::size_t k = 0; k < f.size(); ++k)
         for (std::size_t bit = 0; bit < 17; ++bit)
@@ -138,12 +140,12 @@ TEST(draws_taking, counts_the_draws_as_a_count_of_every_draw_does)
 
 TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
 {
-    const std::vector<double> f = problem_objective_table(coding::binary);
+    const std::vector<double> f = objective_table(program_land(), coding::binary);
     const schedule plan{0.5, 1.0, 0.1, 2}; // 4 levels, from T = 1 to 0.125
     for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
         chain_check check{f, rule, plan.moves_per_level, plain_start(f)};
         EXPECT_EQ(
-            exact_search(rule, coding::binary, plan, 2, compare_with_plain_chain, &check).levels,
+            exact_search(program_land(), rule, coding::binary, plan, 2, compare_with_plain_chain, &check).levels,
             4);
         EXPECT_LT(check.worst, 1e-12) << static_cast<int>(rule);
     }
@@ -164,11 +166,13 @@ TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
         const auto count = [](const move_report&, void* context) {
             ++*static_cast<std::int64_t*>(context);
         };
-        run_once({study_method::anneal, plan, count, &moves, nullptr, coding::binary}, 1);
+        run_once({study_method::anneal, plan, count, &moves, &program_land(),
+                  program_land().objective.data(), coding::binary},
+                 1);
         EXPECT_EQ(moves, levels * plan.moves_per_level);
     }
     EXPECT_EQ(
-        exact_search(move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1, nullptr, nullptr)
+        exact_search(program_land(), move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1, nullptr, nullptr)
             .levels,
         4);
 }

@@ -5,6 +5,7 @@
 #include "exact.h"
 #include "landscape.h"
 #include "objective.h"
+#include "problem.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -120,7 +121,7 @@ TEST(dialogue, every_printed_objective_is_f_of_its_x)
         chain += "2\n";
         fresh += "1\n2\n";
     }
-    const std::string top = std::to_string(grid_objective(grid_best_point));
+    const std::string top = std::to_string(grid_objective(program_land(), program_best_point));
     for (const std::string& input : {chain + "0\n", fresh + "0\n"}) {
         std::istringstream lines(dialogue(input));
         int reports = 0;
@@ -132,8 +133,8 @@ TEST(dialogue, every_printed_objective_is_f_of_its_x)
                 f = f.substr(f.find('=') + 2, f.size() - f.find('=') - 3);
                 const auto k =
                     static_cast<std::int32_t>(std::lround((std::stod(x) + 2) * full_scale / 4));
-                ASSERT_EQ(x, std::to_string(grid_x(k)));
-                ASSERT_EQ(f, std::to_string(grid_objective(k))) << x;
+                ASSERT_EQ(x, std::to_string(grid_x(program_land(), k)));
+                ASSERT_EQ(f, std::to_string(grid_objective(program_land(), k))) << x;
                 ASSERT_LE(std::stod(f), std::stod(top));
             }
         EXPECT_EQ(reports, searches);
@@ -171,7 +172,7 @@ TEST(study_tool, sampling_follows_its_formula)
 {
     int m = 0;
     for (std::int32_t k = 0; k <= full_scale; ++k)
-        m += grid_objective(k) > 1.5f ? 1 : 0;
+        m += grid_objective(program_land(), k) > 1.5f ? 1 : 0;
     const double p = 1 - std::pow(1 - m / 131072.0, 227);
     const auto sample = study("--method sample --moves 1 --runs 3000");
     EXPECT_EQ(sample.at(0), (std::vector<std::string>{"method", "cooling", "initial", "final",
@@ -206,7 +207,7 @@ TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
             const std::string method =
                 (rule == move_rule::anneal ? " --method anneal" : " --method climb") + code;
             const auto row = study(arguments + method).at(1);
-            const exact_result exact = exact_search(rule, GetParam(), plan, 2, nullptr, nullptr);
+            const exact_result exact = exact_search(program_land(), rule, GetParam(), plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
                 EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs))
