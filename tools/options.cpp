@@ -1,7 +1,6 @@
 #include "options.h"
 
 #include "option_values.h"
-#include "expression.h"
 #include "presets.h"
 
 #include <algorithm>
@@ -79,15 +78,16 @@ struct landscape_text {
     double target = 0;
 };
 
-// The presets' names and what each teaches, for --help.
+// The presets, their functions and what each teaches, for the end of --help.
 std::string preset_help()
 {
-    std::string help = "a landscape by name (default: program):";
-    for (std::size_t i = 0; i < landscape_preset_count; ++i)
-        help += std::string("\n") + landscape_presets[i].name + ": " + landscape_presets[i].function +
-                " on [" + shown(landscape_presets[i].lower) + ", " +
-                shown(landscape_presets[i].upper) + "], target " +
-                shown(landscape_presets[i].target) + "; " + landscape_presets[i].teaches;
+    std::string help = "Landscapes (--landscape NAME):";
+    for (std::size_t i = 0; i < landscape_preset_count; ++i) {
+        const landscape_preset& p = landscape_presets[i];
+        help += std::string("\n  ") + p.name + " on [" + shown(p.lower) + ", " + shown(p.upper) +
+                "], target " + shown(p.target) + ": " + p.teaches +
+                "\n    f(x) = " + p.function;
+    }
     return help;
 }
 
@@ -97,15 +97,18 @@ void add_landscape_options(CLI::App& app, landscape_text& text)
     std::vector<std::string> names;
     for (std::size_t i = 0; i < landscape_preset_count; ++i)
         names.emplace_back(landscape_presets[i].name);
-    app.add_option("--landscape", text.preset, preset_help())
+    app.add_option("--landscape", text.preset,
+                   "a landscape by name, listed below (default:\nprogram, the program's function)")
         ->check(one_of(names))
         ->type_name("NAME");
+    app.footer(preset_help());
     app.add_option("--function", text.function,
-                   std::string("instead: f as an expression in x, with\n"
-                               "numbers, pi, e, + - * / ^ (-x^2 is -(x^2)),\n"
-                               "( ) and ") +
-                       expression_functions +
-                       "; refused when not finite at\na grid point")
+                   "instead: f as an expression in x, with\n"
+                   "numbers, pi, e, + - * / ^ (-x^2 is -(x^2)),\n"
+                   "( ) and sin cos tan asin acos atan exp log\n"
+                   "sqrt abs sinc min max (sinc(t) is\n"
+                   "sin(pi t)/(pi t)); refused where it is not\n"
+                   "finite at a grid point")
         ->type_name("EXPR");
     app.add_option("--interval", text.interval,
                    "the interval the 17 bits cover, A < B, for\n"
