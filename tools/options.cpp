@@ -275,8 +275,9 @@ unsigned all_cores()
 reliability_options parse_reliability_options(int argc, char** argv)
 {
     CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
-                 "with seed S + i, and prints the share that reached an objective above 1.5\n"
-                 "and the share whose best point reached lies in each local maximum's basin,\n"
+                 "with seed S + i, on the program's function or another landscape, and prints\n"
+                 "the share that reached an objective above the target (1.5 for the\n"
+                 "program's function) and the share whose best point reached lies in each local maximum's basin,\n"
                  "then the distribution of the best objective reached as \"low high share\"\n"
                  "rows, for plotting.",
                  "sinc-reliability");
@@ -293,9 +294,9 @@ reliability_options parse_reliability_options(int argc, char** argv)
 
 landscape_options parse_landscape_options(int argc, char** argv)
 {
-    CLI::App app("Prints the objective over the grid, for plotting: \"x f\" for every 16th\n"
-                 "grid point and the last, then, after two blank lines, \"x f k\" for each\n"
-                 "local maximum, highest first.",
+    CLI::App app("Prints the objective (the program's, or another landscape's) over the grid,\n"
+                 "for plotting: \"x f\" for every 16th grid point and the last, then, after\n"
+                 "two blank lines, \"x f k\" for each local maximum, highest first.",
                  "sinc-landscape");
     set_up(app);
     landscape_options o;
@@ -314,11 +315,12 @@ landscape_options parse_landscape_options(int argc, char** argv)
 
 study_options parse_study_options(int argc, char** argv)
 {
-    CLI::App app("Runs searches from random starts, run i with seed S + i, and prints a\n"
-                 "tab-separated table: method, schedule, solutions examined per run, runs,\n"
-                 "the share that reached an objective above 1.5 (above_1_5), the share that\n"
-                 "reached the grid's best point (reached_best), and the mean best objective\n"
-                 "reached.",
+    CLI::App app("Runs searches from random starts, run i with seed S + i, on the program's\n"
+                 "function or another landscape, and prints a tab-separated table: method,\n"
+                 "schedule, solutions examined per run, runs, the share that reached an\n"
+                 "objective above the target (above_1_5 for the program's target, 1.5), the\n"
+                 "share that reached a grid point of the highest f (reached_best), and the\n"
+                 "mean best objective reached.",
                  "sinc-study");
     set_up(app);
     study_options o;
