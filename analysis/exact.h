@@ -23,9 +23,9 @@ struct exact_level {
     const double* current;          // P(the current solution is k)
     const double* never_above;      // P(it is k and no point above the target was visited yet)
     const double* never_at_maximum; // P(it is k and no best point was visited yet)
-    double above;                   // P(a point above the target was visited), 1 - sum of never_above
-    double at_maximum;              // P(a best point was visited), 1 - sum of never_at_maximum
-    const double* objective;        // f(k), not narrowed
+    double above;            // P(a point above the target was visited), 1 - sum of never_above
+    double at_maximum;       // P(a best point was visited), 1 - sum of never_at_maximum
+    const double* objective; // f(k), not narrowed
 };
 
 struct exact_result {

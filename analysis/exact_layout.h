@@ -38,7 +38,7 @@
 
 inline constexpr std::int32_t draw_steps = 10000; // uniform_between(0, 1) is s / 10000, s < 10000
 inline constexpr double draw_scale = 10000.0;
-inline constexpr float every_draw = 10000.0f;                       // a move always taken
+inline constexpr float every_draw = 10000.0f;                    // a move always taken
 inline constexpr float every_flip = every_draw * landscape_bits; // every move of a state taken
 inline constexpr double count_scale = 1.0 / (draw_scale * landscape_bits); // one draw of one bit
 
@@ -58,7 +58,7 @@ inline constexpr std::size_t quads = grid_points / side_by_side;
 inline constexpr std::int32_t near_bits = 2;              // bits 0 and 1, within a quad
 inline constexpr std::size_t near_groups = 1 + near_bits; // four_floats a quad
 inline constexpr std::size_t near_slots = side_by_side * near_groups;
-inline constexpr std::size_t far_bits = landscape_bits - near_bits;       // bits 2 .. 16
+inline constexpr std::size_t far_bits = landscape_bits - near_bits;          // bits 2 .. 16
 inline constexpr std::size_t far_groups = (side_by_side * far_bits + 7) / 8; // eight_counts a quad
 inline constexpr std::size_t far_slots = 8 * far_groups;
 inline constexpr std::size_t all_near_slots = near_slots * quads;

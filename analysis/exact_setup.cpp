@@ -145,7 +145,7 @@ exact_result final_figures(const exact_grid& grid, exact_walk& walk, std::int32_
     show_chains(grid, walk);
     exact_result result{walk.held[above_chain], walk.held[maximum_chain], {}, levels};
     for (std::size_t j = 0; j < grid.peaks; ++j)
-        result.basins.push_back(basin_share(walk.shown[free_chain].data(), grid.basins,
-                                            static_cast<std::int32_t>(j)));
+        result.basins.push_back(
+            basin_share(walk.shown[free_chain].data(), grid.basins, static_cast<std::int32_t>(j)));
     return result;
 }

@@ -39,8 +39,8 @@ grid grid_on(float lower, float upper)
     return {landscape_bits, (1 << landscape_bits) - 1, lower, upper};
 }
 
-landscape landscape_of(const grid& g, double (*f)(float x, void* context),
-                       void* context, float target)
+landscape landscape_of(const grid& g, double (*f)(float x, void* context), void* context,
+                       float target)
 {
     landscape land{g, std::vector<double>(static_cast<std::size_t>(g.full_scale) + 1), target, 0};
     for (std::int32_t k = 0; k <= g.full_scale; ++k)

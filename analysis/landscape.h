@@ -30,8 +30,8 @@ grid grid_on(float lower, float upper);
 
 // Returns the landscape of f on g, f(x, context) called once a grid point at
 // x as a search decodes it (narrowed to float), with target as given.
-landscape landscape_of(const grid& g, double (*f)(float x, void* context),
-                       void* context, float target);
+landscape landscape_of(const grid& g, double (*f)(float x, void* context), void* context,
+                       float target);
 
 // Returns x of grid point k (0 .. g.full_scale), narrowed to float as a
 // search stores it: -2 and -0.507160 for k = 0 and 48917 on [-2, 2].

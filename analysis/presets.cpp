@@ -93,7 +93,8 @@ landscape_refusal build_preset(const landscape_request& request, landscape* out)
     }
     std::string names = landscape_presets[0].name;
     for (std::size_t i = 1; i < landscape_preset_count; ++i)
-        names += (i + 1 == landscape_preset_count ? " or " : ", ") + std::string(landscape_presets[i].name);
+        names += (i + 1 == landscape_preset_count ? " or " : ", ") +
+                 std::string(landscape_presets[i].name);
     return {"landscape", "must be " + names + ", not " + request.preset};
 }
 } // namespace
@@ -151,13 +152,11 @@ landscape_refusal build_landscape(const landscape_request& request, landscape* o
 
 const landscape_preset landscape_presets[] = {
     {"program", "0.4 + sinc(4*x) + 1.1*sinc(4*x+2) + 0.8*sinc(6*x-2) + 0.7*sinc(6*x-4)",
-     default_lower, default_upper, program_target,
-     "the program's own: sampling beats annealing"},
+     default_lower, default_upper, program_target, "the program's own: sampling beats annealing"},
     {"funnel", "-40*abs(x - 0.3) + 10*cos(20*pi*(x - 0.3))", default_lower, default_upper, 9.99f,
      "ripples on a funnel: annealing beats both"},
     {"decoy", "10*exp(-x^2) + 12*exp(-((x - 1.7)/0.002)^2)", default_lower, default_upper, 10.5f,
      "a hill hides a higher spike: annealing misled"},
-    {"ramp", "x", default_lower, default_upper, 1.999f,
-     "f rises all the way: a climber is enough"},
+    {"ramp", "x", default_lower, default_upper, 1.999f, "f rises all the way: a climber is enough"},
 };
 const std::size_t landscape_preset_count = std::size(landscape_presets);

@@ -77,7 +77,8 @@ std::string level_row(level_tally& tally, const move_report& move)
     const int start = std::snprintf(
         row, row_room, "%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t",
         tally.moves / tally.moves_per_level, tally.moves, move.temperature,
-        x_of_state(*tally.land, tally.code, move.current_k), static_cast<double>(move.current_objective),
+        x_of_state(*tally.land, tally.code, move.current_k),
+        static_cast<double>(move.current_objective),
         x_of_state(*tally.land, tally.code, move.best_k), static_cast<double>(move.best_objective));
     if (tally.worse > 0)
         std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "%.4f",

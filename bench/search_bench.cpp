@@ -76,8 +76,8 @@ void bm_decode_bits(benchmark::State& state)
 void bm_run(benchmark::State& state, study_method method)
 {
     const std::vector<double> table = objective_table(program_land(), coding::binary);
-    const run_setup setup{method,       problem_schedule, nullptr,       nullptr,
-                          &program_land(), table.data(),    coding::binary};
+    const run_setup setup{method,          problem_schedule, nullptr,       nullptr,
+                          &program_land(), table.data(),     coding::binary};
     std::uint32_t run_seed = seed;
     for (auto _ : state)
         benchmark::DoNotOptimize(run_once(setup, run_seed++));
@@ -100,8 +100,8 @@ void bm_exact(benchmark::State& state)
     const schedule& plan = problem_schedule;
     const auto threads = static_cast<std::int32_t>(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            exact_search(program_land(), move_rule::anneal, coding::binary, plan, threads, nullptr, nullptr));
+        benchmark::DoNotOptimize(exact_search(program_land(), move_rule::anneal, coding::binary,
+                                              plan, threads, nullptr, nullptr));
 }
 
 // The exact engine's parts on one thread: a move of the kernel, and the

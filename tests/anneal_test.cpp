@@ -157,7 +157,8 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                 grid_bits_of(start.k, bits.data());
                 if (start.two_at >= 0)
                     bits[static_cast<std::size_t>(start.two_at)] = 2;
-                const float f = seed == 0 ? not_f_of_the_start : grid_objective(program_land(), start.k);
+                const float f =
+                    seed == 0 ? not_f_of_the_start : grid_objective(program_land(), start.k);
                 const auto expected = search_outcome(c_style_anneal, plan, bits, f, seed);
                 ASSERT_EQ(search_outcome(plain_search, plan, bits, f, seed), expected)
                     << plan_name << ", " << start.name << " " << start.k << ", seed " << seed;

@@ -84,7 +84,8 @@ void compare_with_plain_chain(const exact_level& level, void* context)
         check.worst = std::max(check.worst, a == b ? 0.0 : apart);
     };
     for (std::size_t c = 0; c < 3; ++c)
-        for (std::size_t s = 0; s < check.f.size(); ++s) // the engine's by point, the plain's by state
+        for (std::size_t s = 0; s < check.f.size();
+             ++s) // the engine's by point, the plain's by state
             differ(engine[c][point_of(check.code, static_cast<std::int32_t>(s))],
                    check.plain.now[c][s]);
     differ(level.above, check.plain.held[1]);
@@ -158,7 +159,8 @@ TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
         ASSERT_EQ(best_points(land), best) << function;
         for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
             const std::vector<double> f = objective_table(land, code);
-            chain_check check{f, rule, plan.moves_per_level, plain_start(f, land.target), 0.0, code};
+            chain_check check{f,   rule, plan.moves_per_level, plain_start(f, land.target),
+                              0.0, code};
             EXPECT_EQ(
                 exact_search(land, rule, code, plan, 2, compare_with_plain_chain, &check).levels,
                 4);
@@ -187,8 +189,8 @@ TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
                  1);
         EXPECT_EQ(moves, levels * plan.moves_per_level);
     }
-    EXPECT_EQ(
-        exact_search(program_land(), move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1, nullptr, nullptr)
-            .levels,
-        4);
+    EXPECT_EQ(exact_search(program_land(), move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1,
+                           nullptr, nullptr)
+                  .levels,
+              4);
 }

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <numbers>
 #include <cmath>
+#include <numbers>
 #include <random>
 #include <string>
 #include <vector>
@@ -33,13 +33,17 @@ double value_of(const std::string& text, double x)
 struct generator {
     std::mt19937 random;
 
-    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); }
+    std::size_t pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+    }
 
     std::string atom(int depth)
     {
-        static const char* const leaves[] = {"x", "x", "pi", "e", "2", "0.5", "3.25", "1e-1", ".75", "7."};
-        static const char* const calls[] = {"sin", "cos", "tan", "asin", "acos", "atan", "exp",
-                                            "log", "sqrt", "abs", "sinc"};
+        static const char* const leaves[] = {"x",   "x",    "pi",   "e",   "2",
+                                             "0.5", "3.25", "1e-1", ".75", "7."};
+        static const char* const calls[] = {"sin", "cos", "tan",  "asin", "acos", "atan",
+                                            "exp", "log", "sqrt", "abs",  "sinc"};
         const std::size_t choice = depth > 0 ? pick(4) : 0;
         if (choice == 0)
             return leaves[pick(std::size(leaves))];
@@ -106,7 +110,8 @@ TEST(expression, gives_muparsers_double_at_every_grid_point)
         for (std::size_t k = 0; k < xs.size(); ++k) {
             const double got = evaluate(e, xs[k], stack.data());
             if (std::isfinite(got) || std::isfinite(expected[k]))
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected[k]))
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(got),
+                          std::bit_cast<std::uint64_t>(expected[k]))
                     << text << " at x = " << xs[k];
         }
     }
@@ -118,11 +123,13 @@ TEST(expression, gives_muparsers_double_at_every_grid_point)
 TEST(expression, follows_the_precedence_of_mathematics)
 {
     const std::pair<const char*, double> cases[] = {
-        {"-x^2", -9},         {"2^3^2", 512},        {"2^-1", 0.5},   {"-2^-2", -0.25},
-        {"1 - 2 - 3", -4},    {"8/2/2", 2},          {"2*3^2", 18},   {"(1+2)*x", 9},
-        {"-x + 1", -2},       {"+x", 3},             {"sinc(0)", 1},  {"sinc(x)", 0},
-        {"min(x, 2)", 2},     {"max(-x, x^2)", 9},   {"abs(-x)", 3},  {"sqrt(x*3)", 3},
-        {"log(e^x)", 3},      {"1e1 + .5 + 2.", 12.5}, {" x\t*  2 ", 6}};
+        {"-x^2", -9},     {"2^3^2", 512},      {"2^-1", 0.5},
+        {"-2^-2", -0.25}, {"1 - 2 - 3", -4},   {"8/2/2", 2},
+        {"2*3^2", 18},    {"(1+2)*x", 9},      {"-x + 1", -2},
+        {"+x", 3},        {"sinc(0)", 1},      {"sinc(x)", 0},
+        {"min(x, 2)", 2}, {"max(-x, x^2)", 9}, {"abs(-x)", 3},
+        {"sqrt(x*3)", 3}, {"log(e^x)", 3},     {"1e1 + .5 + 2.", 12.5},
+        {" x\t*  2 ", 6}};
     for (const auto& [text, value] : cases)
         EXPECT_NEAR(value_of(text, 3), value, 1e-15) << text;
 }
@@ -146,9 +153,16 @@ TEST(expression, refuses_each_kind_of_error_at_its_place)
         {"2e", "syntax error at character 2: unexpected \"e\""},
         {".", "syntax error at character 1: expected a digit"},
         {"1e999", "number too large at character 1"},
-        {std::string(41, '(') + "x" + std::string(41, ')'), "nested deeper than 40 at character 41"},
+        {std::string(41, '(') + "x" + std::string(41, ')'),
+         "nested deeper than 40 at character 41"},
         {std::string(50, '-') + "x", "nested deeper than 40 at character 41"},
-        {[] { std::string t = "2"; for (int i = 0; i < 50; ++i) t += "^2"; return t; }(), "nested deeper than 40 at character 82"},
+        {[] {
+             std::string t = "2";
+             for (int i = 0; i < 50; ++i)
+                 t += "^2";
+             return t;
+         }(),
+         "nested deeper than 40 at character 82"},
         {std::string(1001, ' '), "longer than 1000 characters"}};
     for (const auto& [text, message] : cases) {
         expression e{{{expression_op::x, 0}}, 1};

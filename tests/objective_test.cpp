@@ -46,7 +46,9 @@ TEST(objective_function, agrees_with_a_long_double_evaluation_on_the_whole_grid)
         ASSERT_EQ(std::bit_cast<std::uint64_t>(objective(grid_x(program_land(), k))),
                   std::bit_cast<std::uint64_t>(c_objective(grid_x(program_land(), k))))
             << k;
-        ASSERT_LE(grid_objective(program_land(), k), grid_objective(program_land(), program_best_point)) << k;
+        ASSERT_LE(grid_objective(program_land(), k),
+                  grid_objective(program_land(), program_best_point))
+            << k;
         const double f_at_k = objective(static_cast<float>(-2.0 + 4.0 * k / full_scale));
         ASSERT_EQ(std::bit_cast<std::uint64_t>(table[static_cast<std::size_t>(k)]),
                   std::bit_cast<std::uint64_t>(f_at_k))

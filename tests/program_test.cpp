@@ -206,7 +206,9 @@ TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
     ASSERT_EQ(build_landscape({"funnel", nullptr, nullptr, false, 0}, &funnel).field, nullptr);
     const std::tuple<std::string, schedule, const landscape*> schedules[] = {
         {"--runs 3000", problem_schedule, &program_land()},
-        {"--runs 3000 --initial 1 --final 0.01 --cooling 0.9", {0.9f, 1.0, 0.01f, 8}, &program_land()},
+        {"--runs 3000 --initial 1 --final 0.01 --cooling 0.9",
+         {0.9f, 1.0, 0.01f, 8},
+         &program_land()},
         {"--runs 3000 --landscape funnel --initial 20 --final 0.5 --cooling 0.9",
          {0.9f, 20.0, 0.5f, 8},
          &funnel}};
@@ -215,10 +217,12 @@ TEST_P(runs_agree_with_the_exact_probabilities, in_this_code)
             const std::string method =
                 (rule == move_rule::anneal ? " --method anneal" : " --method climb") + code;
             const auto row = study(arguments + method).at(1);
-            const exact_result exact = exact_search(*land, rule, GetParam(), plan, 2, nullptr, nullptr);
+            const exact_result exact =
+                exact_search(*land, rule, GetParam(), plan, 2, nullptr, nullptr);
             for (const auto& [column, p] :
                  {std::pair{std::size_t{7}, exact.above}, {8, exact.at_maximum}})
-                EXPECT_NEAR(std::stod(row.at(column)), p, 4 * std::sqrt(p * (1 - p) / runs) + 1 / runs)
+                EXPECT_NEAR(std::stod(row.at(column)), p,
+                            4 * std::sqrt(p * (1 - p) / runs) + 1 / runs)
                     << method << " " << arguments << " column " << column;
         }
 }

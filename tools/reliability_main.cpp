@@ -6,9 +6,9 @@
 
 #include "landscape.h"
 #include "options.h"
+#include "output.h"
 #include "problem.h"
 #include "progress.h"
-#include "output.h"
 #include "study.h"
 
 #include <algorithm>
@@ -90,7 +90,8 @@ int main(int argc, char** argv)
         study_method::anneal, problem_schedule, nullptr, nullptr, &o.land, table.data(), o.code};
     progress shown =
         start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
-    const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown});
+    const std::vector<run_outcome> outcomes =
+        run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown});
     clear_progress(shown);
     print_shares(outcomes, o.land, o.seed);
     print_histogram(outcomes);

@@ -62,7 +62,8 @@ void show_move(const move_report& move, void* context)
 {
     level_tally& count = *static_cast<level_tally*>(context);
     std::printf("%d\t%d\t%.6g\t%d\t%.6f\t%.6f\t%.6g\t", count.moves / count.moves_per_level + 1,
-                count.moves + 1, move.temperature, move.bit, x_of_state(*count.land, count.code, move.from_k),
+                count.moves + 1, move.temperature, move.bit,
+                x_of_state(*count.land, count.code, move.from_k),
                 x_of_state(*count.land, count.code, move.to_k), static_cast<double>(move.delta));
     ++count.moves;
     if (move.delta <= 0) // the bar the draw must stay below, as the search forms it
@@ -73,7 +74,8 @@ void show_move(const move_report& move, void* context)
         std::printf("%.4f\t", move.draw);
     else
         std::fputs("-\t", stdout);
-    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no", x_of_state(*count.land, count.code, move.best_k),
+    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no",
+                x_of_state(*count.land, count.code, move.best_k),
                 static_cast<double>(move.best_objective));
 }
 
