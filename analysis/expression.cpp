@@ -55,6 +55,16 @@ bool syntax_error(reader& r, const std::string& what)
     return false;
 }
 
+// What a character that cannot come next is, in one printable line.
+std::string unexpected(char c)
+{
+    if (c < ' ' || c > '~')
+        return "unexpected character " + std::to_string(static_cast<unsigned char>(c));
+    std::string what = "unexpected \"";
+    what.push_back(c);
+    return what.append("\"");
+}
+
 bool expected(reader& r, const char* what)
 {
     return syntax_error(r, std::string("expected ") + what);
@@ -265,8 +275,8 @@ std::string parse_expression(const std::string& text, expression* out)
     reader r{text, 0, -1, {}, {}}; // the whole text is not nested
     if (peek(r) == '\0')
         return "empty expression";
-    if (read_sum(r) && peek(r) != '\0')
-        syntax_error(r, std::string("unexpected \"") + r.text[r.at] + "\"");
+    if (read_sum(r) && (peek(r), r.at < r.text.size()))
+        syntax_error(r, unexpected(r.text[r.at]));
     if (!r.error.empty())
         return r.error;
     out->stack_size = stack_needed(r.steps);

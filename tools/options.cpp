@@ -200,10 +200,9 @@ reliability_options parse_reliability_options(int argc, char** argv)
     CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
                  "with seed S + i, on the program's function or another landscape, and prints\n"
                  "the share that reached an objective above the target (1.5 for the\n"
-                 "program's function) and the share whose best point reached lies in each local "
-                 "maximum's basin,\n"
-                 "then the distribution of the best objective reached as \"low high share\"\n"
-                 "rows, for plotting.",
+                 "program's function) and the share whose best point reached lies in each\n"
+                 "local maximum's basin, then the distribution of the best objective reached\n"
+                 "as \"low high share\" rows, for plotting.",
                  "sinc-reliability");
     set_up(app);
     reliability_options o;
