@@ -43,12 +43,6 @@ constexpr std::int32_t state_of(coding code, std::int32_t k)
     return code == coding::gray ? gray_encode(k) : k;
 }
 
-// Returns f at every vector of the program's grid, indexed by its integer
-// value: f at the grid point it stands for in code, bit for bit what a
-// search evaluates. Runs look f up there instead of evaluating it, which is
-// most of a move's cost; a search in Gray code must.
-std::vector<double> problem_objective_table(coding code);
-
 // Returns by_point (a value for each grid point) indexed by state instead:
 // element s is by_point[point_of(code, s)].
 template <typename T>

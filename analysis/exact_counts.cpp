@@ -83,7 +83,7 @@ void count_stays(exact_walk& walk, std::int32_t begin, std::int32_t end)
 {
     for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
         four_counts out = {0, 0, 0, 0};
-        for (std::int32_t bit = near_bits; bit < problem_grid.bits; ++bit) {
+        for (std::int32_t bit = near_bits; bit < landscape_bits; ++bit) {
             std::uint16_t into[side_by_side];
             far_quad(walk, neighbour_quad(q, bit), bit, into);
             out += four_counts{into[0], into[1], into[2], into[3]};

@@ -16,9 +16,10 @@
 // state k stands for point k.
 std::vector<std::int32_t> points_of_states(coding code);
 
-// Returns what stays fixed for a chain whose state s stands for grid point
-// point_of_state[s] (every point once): f, the targets and the worse moves.
-exact_grid make_grid(std::vector<std::int32_t> point_of_state);
+// Returns what stays fixed for a chain on land whose state s stands for grid
+// point point_of_state[s] (every point once): f, the targets, the worse
+// moves and the basins of land's peaks.
+exact_grid make_grid(const landscape& land, std::vector<std::int32_t> point_of_state);
 
 // Returns the uniform start; the targets' share of it counts as held.
 exact_walk make_walk(const exact_grid& grid);

@@ -38,14 +38,14 @@
 
 inline constexpr std::int32_t draw_steps = 10000; // uniform_between(0, 1) is s / 10000, s < 10000
 inline constexpr double draw_scale = 10000.0;
-inline constexpr float every_draw = 10000.0f;                       // a move always taken
-inline constexpr float every_flip = every_draw * problem_grid.bits; // every move of a state taken
-inline constexpr double count_scale = 1.0 / (draw_scale * problem_grid.bits); // one draw of one bit
+inline constexpr float every_draw = 10000.0f;                    // a move always taken
+inline constexpr float every_flip = every_draw * landscape_bits; // every move of a state taken
+inline constexpr double count_scale = 1.0 / (draw_scale * landscape_bits); // one draw of one bit
 
 // --- Chains ---------------------------------------------------------------
 
-// The search itself, and two chains in which the states above 1.5, or the
-// best point, hold on to the probability that reaches them.
+// The search itself, and two chains in which the states above the target,
+// or the best points, hold on to the probability that reaches them.
 inline constexpr std::size_t chains = 3;
 inline constexpr std::size_t free_chain = 0;
 inline constexpr std::size_t above_chain = 1;
@@ -58,7 +58,7 @@ inline constexpr std::size_t quads = grid_points / side_by_side;
 inline constexpr std::int32_t near_bits = 2;              // bits 0 and 1, within a quad
 inline constexpr std::size_t near_groups = 1 + near_bits; // four_floats a quad
 inline constexpr std::size_t near_slots = side_by_side * near_groups;
-inline constexpr std::size_t far_bits = problem_grid.bits - near_bits;       // bits 2 .. 16
+inline constexpr std::size_t far_bits = landscape_bits - near_bits;          // bits 2 .. 16
 inline constexpr std::size_t far_groups = (side_by_side * far_bits + 7) / 8; // eight_counts a quad
 inline constexpr std::size_t far_slots = 8 * far_groups;
 inline constexpr std::size_t all_near_slots = near_slots * quads;
@@ -126,6 +126,8 @@ struct exact_grid {
     std::vector<std::uint32_t> slot_rank;     // by slot, the index of its move's delta in worse, or
                                               // worse.size() for a move always taken
     std::vector<std::int32_t> targets[chains]; // the states that hold on to probability
+    std::vector<std::int32_t> basins;          // by grid point, its peak's index in grid_peaks
+    std::size_t peaks;                         // how many peaks there are
 };
 
 // A quad's probabilities in every chain. (Its alignas is what makes a

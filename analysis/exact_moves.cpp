@@ -57,7 +57,7 @@ void move_all_quads(exact_walk& walk, std::size_t begin, std::size_t end)
         four_doubles sums[2][chains];
         add_near_inflow(sums[0], &chain_quad(walk.now, q, 0), near_counts(walk, q));
         add_near_inflow(sums[1], &chain_quad(walk.now, q + 1, 0), near_counts(walk, q + 1));
-        for (std::int32_t bit = near_bits; bit < problem_grid.bits; ++bit) {
+        for (std::int32_t bit = near_bits; bit < landscape_bits; ++bit) {
             const std::size_t far = static_cast<std::size_t>(bit - near_bits);
             for (std::size_t half = 0; half < 2; ++half) {
                 const four_doubles* there = &chain_quad(walk.now, neighbour_quad(q + half, bit), 0);

@@ -4,8 +4,6 @@
 #include "exact_engine.h"
 
 #include "landscape.h"
-#include "objective.h"
-#include "study.h"
 
 #include <algorithm>
 #include <utility>
@@ -50,24 +48,21 @@ void rank_worse(exact_grid& grid, const std::vector<float>& deltas)
 void rank_deltas(exact_grid& grid)
 {
     std::vector<float> deltas(all_near_slots + quads * far_slots, 1.0f);
-    for (std::int32_t bit = 0; bit < problem_grid.bits; ++bit)
+    for (std::int32_t bit = 0; bit < landscape_bits; ++bit)
         for (std::int32_t s = 0; s < grid_points; ++s)
             deltas[move_slot(s, bit)] = delta_into(grid.state_objective, s, weight_of(bit));
     rank_worse(grid, deltas);
 }
 
-// Sets the states that hold on to probability: above 1.5, and of the
-// highest float f.
-void find_targets(exact_grid& grid)
+// Sets the states that hold on to probability: above land's target, and
+// of its highest float f.
+void find_targets(const landscape& land, exact_grid& grid)
 {
-    float highest = 0.0f;
-    for (const double f : grid.state_objective)
-        highest = std::max(highest, static_cast<float>(f));
     for (std::int32_t s = 0; s < grid_points; ++s) {
         const auto f = static_cast<float>(grid.state_objective[static_cast<std::size_t>(s)]);
-        if (succeeds(f))
+        if (f > land.target)
             grid.targets[above_chain].push_back(s);
-        if (f == highest)
+        if (f == land.highest)
             grid.targets[maximum_chain].push_back(s);
     }
 }
@@ -91,17 +86,18 @@ std::vector<std::int32_t> points_of_states(coding code)
     return points;
 }
 
-exact_grid make_grid(std::vector<std::int32_t> point_of_state)
+exact_grid make_grid(const landscape& land, std::vector<std::int32_t> point_of_state)
 {
     exact_grid grid;
-    grid.objective.resize(grid_points);
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        grid.objective[static_cast<std::size_t>(k)] = objective(grid_x(k));
+    grid.objective = land.objective;
     grid.point_of_state = std::move(point_of_state);
     for (const std::int32_t k : grid.point_of_state)
         grid.state_objective.push_back(grid.objective[static_cast<std::size_t>(k)]);
-    find_targets(grid);
+    find_targets(land, grid);
     rank_deltas(grid);
+    const std::vector<grid_peak> peaks = grid_peaks(land);
+    grid.basins = grid_basins(land, peaks);
+    grid.peaks = peaks.size();
     return grid;
 }
 
@@ -147,11 +143,9 @@ exact_level level_report(const exact_grid& grid, exact_walk& walk, std::int32_t 
 exact_result final_figures(const exact_grid& grid, exact_walk& walk, std::int32_t levels)
 {
     show_chains(grid, walk);
-    const std::vector<grid_peak> peaks = grid_peaks();
-    const std::vector<std::int32_t> basins = grid_basins(peaks);
     exact_result result{walk.held[above_chain], walk.held[maximum_chain], {}, levels};
-    for (std::size_t j = 0; j < peaks.size(); ++j)
+    for (std::size_t j = 0; j < grid.peaks; ++j)
         result.basins.push_back(
-            basin_share(walk.shown[free_chain].data(), basins, static_cast<std::int32_t>(j)));
+            basin_share(walk.shown[free_chain].data(), grid.basins, static_cast<std::int32_t>(j)));
     return result;
 }

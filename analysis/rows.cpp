@@ -1,7 +1,5 @@
 #include "rows.h"
 
-#include "landscape.h"
-
 #include <cstdio>
 
 namespace {
@@ -16,6 +14,28 @@ int print_schedule(char* row, study_method method, const schedule& plan)
                          static_cast<long long>(examined_per_run(plan)));
 }
 } // namespace
+
+std::string above_column(float target)
+{
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", static_cast<double>(target));
+    std::string name = "above_";
+    for (const char* c = shown; *c != '\0'; ++c)
+        name += *c == '.' ? '_' : (*c == '-' ? 'm' : *c);
+    return name;
+}
+
+std::string study_header(const landscape& land)
+{
+    return "method\tcooling\tinitial\tfinal\tmoves\texamined\truns\t" + above_column(land.target) +
+           "\treached_best\tmean_best";
+}
+
+std::string exact_header(const landscape& land)
+{
+    return "method\tcooling\tinitial\tfinal\tmoves\texamined\t" + above_column(land.target) +
+           "\treached_best";
+}
 
 std::string study_row(study_method method, const schedule& plan, long runs,
                       const run_summary& summary)
@@ -37,9 +57,9 @@ std::string exact_row(study_method method, const schedule& plan, double above, d
     return row;
 }
 
-double x_of_state(coding code, std::int32_t state)
+double x_of_state(const landscape& land, coding code, std::int32_t state)
 {
-    return static_cast<double>(grid_x(point_of(code, state)));
+    return static_cast<double>(grid_x(land, point_of(code, state)));
 }
 
 bool tally_move(level_tally& tally, const move_report& move)
@@ -57,8 +77,9 @@ std::string level_row(level_tally& tally, const move_report& move)
     const int start = std::snprintf(
         row, row_room, "%d\t%d\t%.6g\t%.6f\t%.6f\t%.6f\t%.6f\t",
         tally.moves / tally.moves_per_level, tally.moves, move.temperature,
-        x_of_state(tally.code, move.current_k), static_cast<double>(move.current_objective),
-        x_of_state(tally.code, move.best_k), static_cast<double>(move.best_objective));
+        x_of_state(*tally.land, tally.code, move.current_k),
+        static_cast<double>(move.current_objective),
+        x_of_state(*tally.land, tally.code, move.best_k), static_cast<double>(move.best_objective));
     if (tally.worse > 0)
         std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "%.4f",
                       tally.worse_taken / static_cast<double>(tally.worse));

@@ -6,13 +6,17 @@
 
 #include <string>
 
-// The header lines of the tables whose rows study_row, level_row and exact_row give.
-inline constexpr char study_header[] =
-    "method\tcooling\tinitial\tfinal\tmoves\texamined\truns\tabove_1_5\treached_best\tmean_best";
+// Returns the name of the column of the share above target: "above_" and
+// the target as %g prints it, with "_" for "." and "m" for "-":
+// "above_1_5" for 1.5, "above_m0_25" for -0.25.
+std::string above_column(float target);
+
+// The header lines of the tables whose rows study_row, level_row and
+// exact_row give; the first and last name the column above land's target.
+std::string study_header(const landscape& land);
 inline constexpr char level_header[] =
     "level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken";
-inline constexpr char exact_header[] =
-    "method\tcooling\tinitial\tfinal\tmoves\texamined\tabove_1_5\treached_best";
+std::string exact_header(const landscape& land);
 
 // Returns the row of runs runs of method on plan, which summary sums up,
 // without a newline; for example
@@ -20,9 +24,10 @@ inline constexpr char exact_header[] =
 std::string study_row(study_method method, const schedule& plan, long runs,
                       const run_summary& summary);
 
-// What a level trace counts over one level of moves, and the code it reads
-// vectors in.
+// What a level trace counts over one level of moves, and the landscape and
+// code it reads vectors in.
 struct level_tally {
+    const landscape* land;
     coding code;
     std::int32_t moves_per_level;
     std::int32_t moves;       // made so far, in every level
@@ -30,9 +35,9 @@ struct level_tally {
     std::int32_t worse_taken; // of those, taken
 };
 
-// Returns x of the grid point that the vector of integer value state
-// stands for in code.
-double x_of_state(coding code, std::int32_t state);
+// Returns x of the grid point of land that the vector of integer value
+// state stands for in code.
+double x_of_state(const landscape& land, coding code, std::int32_t state);
 
 // Counts move in tally. Returns true when it ends a level, whose row
 // level_row then gives.
@@ -45,6 +50,6 @@ bool tally_move(level_tally& tally, const move_report& move);
 std::string level_row(level_tally& tally, const move_report& move);
 
 // Returns the row of method's exact probabilities on plan of reaching above
-// 1.5 and of reaching the best point, without a newline; for example
+// the target and of reaching a best point, without a newline; for example
 // "anneal\t0.97\t100\t0.1\t8\t1816\t0.964842877\t0.034585967".
 std::string exact_row(study_method method, const schedule& plan, double above, double reached_best);

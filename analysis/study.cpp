@@ -2,7 +2,6 @@
 
 #include "draws.h"
 #include "encoding.h"
-#include "landscape.h"
 
 #include <algorithm>
 #include <atomic>
@@ -17,16 +16,13 @@ constexpr std::int64_t samples_per_batch = 64;
 // Draws a random solution as option 1 does; returns its integer value.
 std::int32_t random_solution(std::int32_t* bits)
 {
-    fill_random_bits(bits, problem_grid.bits);
-    return bits_to_integer(bits, problem_grid.bits);
+    fill_random_bits(bits, landscape_bits);
+    return bits_to_integer(bits, landscape_bits);
 }
 
-// f at the vector of integer value state as a run reports it, narrowed,
-// from setup's table if any.
+// f at the vector of integer value state as a run reports it, narrowed.
 float objective_at(const run_setup& setup, std::int32_t state)
 {
-    if (setup.objective_table == nullptr)
-        return grid_objective(point_of(setup.code, state));
     return static_cast<float>(setup.objective_table[state]);
 }
 
@@ -41,7 +37,7 @@ run_outcome best_of_samples(const run_setup& setup, run_outcome start, std::int6
     for (std::int64_t first = 1; first < count; first += samples_per_batch) {
         const std::int64_t size = std::min(samples_per_batch, count - first);
         for (std::int64_t i = 0; i < size; ++i)
-            batch[i] = random_bits_value(problem_grid.bits);
+            batch[i] = random_bits_value(landscape_bits);
         for (std::int64_t i = 0; i < size; ++i) {
             const float f = objective_at(setup, batch[i]);
             if (f > best.best_objective)
@@ -78,7 +74,7 @@ std::vector<schedule> sweep_schedules(double initial_temperature)
 
 run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 {
-    std::int32_t bits[problem_grid.bits];
+    std::int32_t bits[landscape_bits];
     seed_random(seed);
     const std::int32_t start = random_solution(bits);
     float current = objective_at(setup, start);
@@ -87,8 +83,8 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
         end = best_of_samples(setup, end, examined_per_run(setup.plan));
     } else {
         search_from({rule_of(setup.method), setup.watch, setup.context, setup.objective_table},
-                    problem_grid, setup.plan, bits, &current);
-        end = {bits_to_integer(bits, problem_grid.bits), current};
+                    setup.land->g, setup.plan, bits, &current);
+        end = {bits_to_integer(bits, landscape_bits), current};
     }
     return {point_of(setup.code, end.k), end.best_objective};
 }
@@ -96,7 +92,7 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 // Each thread takes the next run not yet taken, so that threads finish
 // together however long runs take; each run's outcome has its own place.
 std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
-                                  unsigned threads, progress& shown)
+                                  unsigned threads, run_progress shown)
 {
     std::vector<run_outcome> outcomes(static_cast<std::size_t>(runs));
     const std::int64_t work = examined_per_run(setup.plan);
@@ -105,7 +101,8 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
         for (long i = next_run++; i < runs; i = next_run++) {
             outcomes[static_cast<std::size_t>(i)] =
                 run_once(setup, first_seed + static_cast<std::uint32_t>(i));
-            tick(shown, work);
+            if (shown.done != nullptr)
+                shown.done(work, shown.context);
         }
     };
     // std::thread joined by hand: libc++ 14, as macOS has had it, has no jthread.
@@ -118,7 +115,7 @@ std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_se
     return outcomes;
 }
 
-run_summary summarize(const std::vector<run_outcome>& outcomes)
+run_summary summarize(const std::vector<run_outcome>& outcomes, const landscape& land)
 {
     if (outcomes.empty())
         return {0, 0, 0};
@@ -126,8 +123,8 @@ run_summary summarize(const std::vector<run_outcome>& outcomes)
     long at_best_point = 0;
     double sum = 0;
     for (const run_outcome& run : outcomes) {
-        above += succeeds(run.best_objective) ? 1 : 0;
-        at_best_point += run.k == grid_best_point ? 1 : 0;
+        above += run.best_objective > land.target ? 1 : 0;
+        at_best_point += run.best_objective == land.highest ? 1 : 0;
         sum += run.best_objective;
     }
     const auto runs = static_cast<double>(outcomes.size());

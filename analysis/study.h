@@ -5,8 +5,7 @@
 
 #include "anneal.h"
 #include "coding.h"
-#include "problem.h"
-#include "progress.h"
+#include "landscape.h"
 
 #include <cstdint>
 #include <vector>
@@ -45,14 +44,15 @@ inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 // How to run: the method and its schedule (sample draws as many solutions
 // as the schedule examines, its start among them), a watcher of every move
 // (none when null; sample makes no moves; it sees integer values of
-// vectors), f at every vector, from problem_objective_table(code) (null: f
-// is evaluated, in binary only), and the code the vectors are read in. The
-// schedule must pass examined_per_run. A run prints nothing.
+// vectors), the landscape, f at every vector, from objective_table(*land,
+// code), and the code the vectors are read in. The schedule must pass
+// examined_per_run. A run prints nothing.
 struct run_setup {
     study_method method;
     schedule plan;
     void (*watch)(const move_report& move, void* context);
     void* context;
+    const landscape* land;
     const double* objective_table;
     coding code;
 };
@@ -66,32 +66,29 @@ struct run_outcome {
 // either code make the same draws, so the same starts and flips.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
 
+// Called once a run is done with the solutions it examined, from any of
+// the threads, maybe from several at once.
+struct run_progress {
+    void (*done)(std::int64_t examined, void* context); // none when null
+    void* context;
+};
+
 // Runs runs runs of setup, run i from seed first_seed + i, spread over
-// threads threads (fewer when there are fewer runs; at least 1), and ticks
-// shown once a run. Returns the outcomes in the order of i, the same
+// threads threads (fewer when there are fewer runs; at least 1), telling
+// shown after each. Returns the outcomes in the order of i, the same
 // whatever threads is. setup.watch, if any, is called from every thread.
 std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,
-                                  unsigned threads, progress& shown);
+                                  unsigned threads, run_progress shown);
 
 // --- What the runs achieved -----------------------------------------------
 
-// A run succeeds when its best objective is above this: only the global
-// maximum's peak reaches it.
-inline constexpr float success_threshold = 1.5f;
-
-// Returns true when objective is above success_threshold.
-constexpr bool succeeds(float objective)
-{
-    return objective > success_threshold;
-}
-
-// The shares of runs that succeeded and that reached the grid's best
-// point, and their mean best objective.
+// The shares of runs whose best objective is above the landscape's target
+// and that reached one of its best points, and their mean best objective.
 struct run_summary {
     double above_threshold;
     double at_best_point;
     double mean_best;
 };
 
-// Returns the summary of outcomes; all zero when there are none.
-run_summary summarize(const std::vector<run_outcome>& outcomes);
+// Returns the summary of outcomes on land; all zero when there are none.
+run_summary summarize(const std::vector<run_outcome>& outcomes, const landscape& land);

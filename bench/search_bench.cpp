@@ -9,6 +9,7 @@
 #include "exact_engine.h"
 #include "landscape.h"
 #include "objective.h"
+#include "presets.h"
 #include "problem.h"
 #include "report.h"
 #include "study.h"
@@ -18,6 +19,13 @@
 #include <vector>
 
 namespace {
+// The program's function on its grid, worked out once.
+const landscape& program_land()
+{
+    static const landscape land = program_landscape();
+    return land;
+}
+
 constexpr int start_point = 90000; // a start outside the global basin
 constexpr std::uint32_t seed = 1;
 
@@ -37,7 +45,7 @@ void search_once(search_function search, std::FILE* out, std::uint32_t search_se
 {
     std::int32_t bits[problem_grid.bits];
     grid_bits_of(start_point, bits);
-    float current = grid_objective(start_point);
+    float current = grid_objective(program_land(), start_point);
     seed_random(search_seed);
     search(out, problem_grid, problem_schedule, bits, &current);
 }
@@ -67,8 +75,9 @@ void bm_decode_bits(benchmark::State& state)
 // solution examined, for sampling).
 void bm_run(benchmark::State& state, study_method method)
 {
-    const std::vector<double> table = problem_objective_table(coding::binary);
-    const run_setup setup{method, problem_schedule, nullptr, nullptr, table.data(), coding::binary};
+    const std::vector<double> table = objective_table(program_land(), coding::binary);
+    const run_setup setup{method,          problem_schedule, nullptr,       nullptr,
+                          &program_land(), table.data(),     coding::binary};
     std::uint32_t run_seed = seed;
     for (auto _ : state)
         benchmark::DoNotOptimize(run_once(setup, run_seed++));
@@ -91,15 +100,15 @@ void bm_exact(benchmark::State& state)
     const schedule& plan = problem_schedule;
     const auto threads = static_cast<std::int32_t>(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            exact_search(move_rule::anneal, coding::binary, plan, threads, nullptr, nullptr));
+        benchmark::DoNotOptimize(exact_search(program_land(), move_rule::anneal, coding::binary,
+                                              plan, threads, nullptr, nullptr));
 }
 
 // The exact engine's parts on one thread: a move of the kernel, and the
 // counts of one temperature (T = 1), timed a state.
 void bm_exact_part(benchmark::State& state, bool counts)
 {
-    const exact_grid grid = make_grid(points_of_states(coding::binary));
+    const exact_grid grid = make_grid(program_land(), points_of_states(coding::binary));
     exact_walk walk = make_walk(grid);
     for (auto _ : state) {
         if (counts) {

@@ -47,3 +47,8 @@ void clear_progress(progress& p)
     if (p.line_shows.exchange(false))
         std::fputs(erase_line, stderr);
 }
+
+void tick_progress(std::int64_t work, void* context)
+{
+    tick(*static_cast<progress*>(context), work);
+}

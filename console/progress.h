@@ -30,6 +30,10 @@ progress start_progress(const char* tool, long total, std::int64_t total_work,
 // shows the count and the time left. Safe to call from many threads at once.
 void tick(progress& p, std::int64_t work);
 
+// tick on the progress that context points to: a callback for jobs that
+// report through a function and a context.
+void tick_progress(std::int64_t work, void* context);
+
 // Clears the progress line, if one shows, so that what is printed next
 // starts on a clean line. Call it while no run is ticking.
 void clear_progress(progress& p);

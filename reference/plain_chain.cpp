@@ -14,7 +14,7 @@ void hold_targets(plain_chain& chain, const std::vector<double>& f)
     for (std::size_t k = 0; k < f.size(); ++k) {
         const auto fk = static_cast<float>(f[k]);
         for (std::size_t c = 1; c < 3; ++c)
-            if (c == 1 ? fk > 1.5f : fk == highest) {
+            if (c == 1 ? fk > chain.target : fk == highest) {
                 chain.held[c] += chain.now[c][k];
                 chain.now[c][k] = 0.0;
             }
@@ -48,9 +48,10 @@ std::vector<double> taken(const std::vector<double>& f, bool anneal, double temp
 }
 } // namespace
 
-plain_chain plain_start(const std::vector<double>& f)
+plain_chain plain_start(const std::vector<double>& f, float target)
 {
     plain_chain chain;
+    chain.target = target;
     for (std::size_t c = 0; c < 3; ++c) {
         chain.now[c].assign(f.size(), 1.0 / static_cast<double>(f.size()));
         chain.held[c] = 0.0;

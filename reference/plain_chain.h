@@ -10,16 +10,17 @@
 #include <vector>
 
 // Three distributions by state: the search's own, and the same with the
-// states above 1.5, or the states of the highest float f, keeping what
-// reaches them; held[c] is what chain c's targets kept.
+// states whose float f is above target, or the states of the highest float
+// f, keeping what reaches them; held[c] is what chain c's targets kept.
 struct plain_chain {
     std::vector<double> now[3];
     double held[3];
+    float target;
 };
 
 // The uniform start over the states of f (f[k] is the objective of state
 // k, not narrowed; 2^17 states), the targets' share already held.
-plain_chain plain_start(const std::vector<double>& f);
+plain_chain plain_start(const std::vector<double>& f, float target);
 
 // Carries chain through one level of moves at temperature; anneal false
 // takes only the moves that improve.

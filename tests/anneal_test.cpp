@@ -143,7 +143,7 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                                       {"a 2 at the bottom", exact_float_point, 16}};
     for (const std::int32_t k : {48905, 48911, 48923, 48929}) // the plateau near the top
         starts.push_back({"near the top", k, -1});
-    for (const grid_peak& peak : grid_peaks())
+    for (const grid_peak& peak : grid_peaks(program_land()))
         starts.push_back({"a local peak", peak.k, -1});
     const std::pair<const char*, schedule> schedules[] = {
         {"the program's", problem_schedule},
@@ -157,7 +157,8 @@ TEST(annealing_search, matches_the_plain_arithmetic_byte_for_byte)
                 grid_bits_of(start.k, bits.data());
                 if (start.two_at >= 0)
                     bits[static_cast<std::size_t>(start.two_at)] = 2;
-                const float f = seed == 0 ? not_f_of_the_start : grid_objective(start.k);
+                const float f =
+                    seed == 0 ? not_f_of_the_start : grid_objective(program_land(), start.k);
                 const auto expected = search_outcome(c_style_anneal, plan, bits, f, seed);
                 ASSERT_EQ(search_outcome(plain_search, plan, bits, f, seed), expected)
                     << plan_name << ", " << start.name << " " << start.k << ", seed " << seed;
@@ -188,7 +189,7 @@ TEST(annealing_search, tells_the_watcher_the_bit_and_the_draw_of_every_move)
     for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
         std::vector<std::int32_t> bits(bit_count);
         grid_bits_of(1224, bits.data());
-        float objective = grid_objective(1224);
+        float objective = grid_objective(program_land(), 1224);
         watched_moves seen{1224, {}};
         seed_random(3);
         search_from({rule, keep_move, &seen, nullptr}, problem_grid, problem_schedule, bits.data(),

@@ -5,6 +5,7 @@
 #include "coding.h"
 #include "draws.h"
 #include "landscape.h"
+#include "problem.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -41,11 +42,11 @@ TEST(one_flip_peaks, are_the_points_that_a_long_climb_from_each_point_stays_on)
     constexpr schedule long_climb{0.5, 1.0, 2e-4, 17}; // 12 levels of 17 moves
     const std::pair<coding, std::size_t> cases[] = {{coding::binary, 18}, {coding::gray, 9}};
     for (const auto& [code, count] : cases) {
-        const std::vector<grid_peak> peaks = one_flip_peaks(code);
+        const std::vector<grid_peak> peaks = one_flip_peaks(program_land(), code);
         std::set<std::int32_t> found;
         for (const grid_peak& peak : peaks)
             found.insert(peak.k);
-        std::vector<double> stored = problem_objective_table(code);
+        std::vector<double> stored = objective_table(program_land(), code);
         for (double& f : stored)
             f = static_cast<float>(f);
         std::set<std::int32_t> stayed;
@@ -62,7 +63,7 @@ TEST(one_flip_peaks, are_the_points_that_a_long_climb_from_each_point_stays_on)
         }
         EXPECT_EQ(stayed, found) << coding_names[static_cast<int>(code)];
         EXPECT_EQ(peaks.size(), count);
-        EXPECT_EQ(peaks.at(0).k, grid_best_point);
+        EXPECT_EQ(peaks.at(0).k, program_best_point);
         for (std::size_t i = 1; i < peaks.size(); ++i)
             EXPECT_GE(peaks[i - 1].value, peaks[i].value);
     }

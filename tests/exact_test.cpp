@@ -6,12 +6,16 @@
 #include "exact.h"
 #include "exact_engine.h"
 #include "plain_chain.h"
+#include "presets.h"
+#include "problem.h"
 #include "study.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -41,8 +45,8 @@ TEST(exact_search, keeps_every_probability_and_ignores_the_thread_count)
     level_record one;
     level_record two;
     const exact_result result =
-        exact_search(move_rule::anneal, coding::binary, plan, 1, record, &one);
-    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &two);
+        exact_search(program_land(), move_rule::anneal, coding::binary, plan, 1, record, &one);
+    exact_search(program_land(), move_rule::anneal, coding::binary, plan, 2, record, &two);
     EXPECT_EQ(result.levels, 4);
     EXPECT_LT(one.worst_loss, 1e-12);
     EXPECT_EQ(one.figures, two.figures); // bit for bit
@@ -53,7 +57,7 @@ TEST(exact_search, settles_on_the_boltzmann_distribution_at_a_fixed_temperature)
 {
     const schedule plan{1.0 - 1e-9, 1.0, 1.0 - 1.45e-8, 8}; // 15 levels at T = 1
     level_record seen;
-    exact_search(move_rule::anneal, coding::binary, plan, 2, record, &seen);
+    exact_search(program_land(), move_rule::anneal, coding::binary, plan, 2, record, &seen);
     // Not 0: the draws take a worse move with probability ceil(10000 exp(delta / T)) / 10000.
     EXPECT_LT(seen.last_distance, 1e-4);
 }
@@ -66,6 +70,7 @@ struct chain_check {
     std::int32_t moves;
     plain_chain plain;
     double worst = 0.0; // the largest relative difference
+    coding code = coding::binary;
 };
 
 void compare_with_plain_chain(const exact_level& level, void* context)
@@ -79,8 +84,10 @@ void compare_with_plain_chain(const exact_level& level, void* context)
         check.worst = std::max(check.worst, a == b ? 0.0 : apart);
     };
     for (std::size_t c = 0; c < 3; ++c)
-        for (std::size_t k = 0; k < check.f.size(); ++k)
-            differ(engine[c][k], check.plain.now[c][k]);
+        for (std::size_t s = 0; s < check.f.size();
+             ++s) // the engine's by point, the plain's by state
+            differ(engine[c][point_of(check.code, static_cast<std::int32_t>(s))],
+                   check.plain.now[c][s]);
     differ(level.above, check.plain.held[1]);
     differ(level.at_maximum, check.plain.held[2]);
 }
@@ -98,7 +105,7 @@ float count_every_draw(float delta, double temperature)
 // The largest loss of a move on the grid.
 float largest_loss()
 {
-    const std::vector<double> f = problem_objective_table(coding::binary);
+    const std::vector<double> f = objective_table(program_land(), coding::binary);
     float loss = 0.0f;
     for (std::size_t k = 0; k < f.size(); ++k)
         for (std::size_t bit = 0; bit < 17; ++bit)
@@ -136,16 +143,29 @@ TEST(draws_taking, counts_the_draws_as_a_count_of_every_draw_does)
     }
 }
 
+// On the program's function and on two others, one of them with two best
+// points (-x^2 is the same at the two middle points of the grid), one read
+// in Gray code: every distribution of every level, and the two figures.
 TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
 {
-    const std::vector<double> f = problem_objective_table(coding::binary);
+    const std::tuple<const char*, const char*, std::int32_t, coding> functions[] = {
+        {nullptr, nullptr, 1, coding::binary},
+        {"-x^2", "-2,2", 2, coding::gray},
+        {"sin(5*x) + x/3", "-1,3", 4, coding::binary}};
     const schedule plan{0.5, 1.0, 0.1, 2}; // 4 levels, from T = 1 to 0.125
-    for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
-        chain_check check{f, rule, plan.moves_per_level, plain_start(f)};
-        EXPECT_EQ(
-            exact_search(rule, coding::binary, plan, 2, compare_with_plain_chain, &check).levels,
-            4);
-        EXPECT_LT(check.worst, 1e-12) << static_cast<int>(rule);
+    for (const auto& [function, interval, best, code] : functions) {
+        landscape land;
+        ASSERT_EQ(build_landscape({nullptr, function, interval, false, 0}, &land).field, nullptr);
+        ASSERT_EQ(best_points(land), best) << function;
+        for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
+            const std::vector<double> f = objective_table(land, code);
+            chain_check check{f,   rule, plan.moves_per_level, plain_start(f, land.target),
+                              0.0, code};
+            EXPECT_EQ(
+                exact_search(land, rule, code, plan, 2, compare_with_plain_chain, &check).levels,
+                4);
+            EXPECT_LT(check.worst, 1e-12) << (function ? function : "") << static_cast<int>(rule);
+        }
     }
 }
 
@@ -164,11 +184,13 @@ TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
         const auto count = [](const move_report&, void* context) {
             ++*static_cast<std::int64_t*>(context);
         };
-        run_once({study_method::anneal, plan, count, &moves, nullptr, coding::binary}, 1);
+        run_once({study_method::anneal, plan, count, &moves, &program_land(),
+                  program_land().objective.data(), coding::binary},
+                 1);
         EXPECT_EQ(moves, levels * plan.moves_per_level);
     }
-    EXPECT_EQ(
-        exact_search(move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1, nullptr, nullptr)
-            .levels,
-        4);
+    EXPECT_EQ(exact_search(program_land(), move_rule::climb, coding::binary, {0.5, 1.0, 0.1, 1}, 1,
+                           nullptr, nullptr)
+                  .levels,
+              4);
 }

@@ -5,6 +5,7 @@
 #include "c_style_search.h"
 #include "landscape.h"
 #include "objective.h"
+#include "problem.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -38,21 +39,23 @@ TEST(objective_function, agrees_with_a_long_double_evaluation_on_the_whole_grid)
                             (t * std::numbers::pi_v<long double>);
     };
     for (std::int32_t k = 0; k <= full_scale; ++k) {
-        const long double x = grid_x(k);
+        const long double x = grid_x(program_land(), k);
         const long double f = 0.4L + reference_sinc(4 * x) + 1.1L * reference_sinc(4 * x + 2) +
                               0.8L * reference_sinc(6 * x - 2) + 0.7L * reference_sinc(6 * x - 4);
-        ASSERT_NEAR(objective(grid_x(k)), static_cast<double>(f), 1e-6) << k;
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(objective(grid_x(k))),
-                  std::bit_cast<std::uint64_t>(c_objective(grid_x(k))))
+        ASSERT_NEAR(objective(grid_x(program_land(), k)), static_cast<double>(f), 1e-6) << k;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(objective(grid_x(program_land(), k))),
+                  std::bit_cast<std::uint64_t>(c_objective(grid_x(program_land(), k))))
             << k;
-        ASSERT_LE(grid_objective(k), grid_objective(grid_best_point)) << k;
+        ASSERT_LE(grid_objective(program_land(), k),
+                  grid_objective(program_land(), program_best_point))
+            << k;
         const double f_at_k = objective(static_cast<float>(-2.0 + 4.0 * k / full_scale));
         ASSERT_EQ(std::bit_cast<std::uint64_t>(table[static_cast<std::size_t>(k)]),
                   std::bit_cast<std::uint64_t>(f_at_k))
             << k;
     }
-    const std::vector<grid_peak> peaks = grid_peaks();
-    EXPECT_EQ(peaks.at(0).k, grid_best_point);
+    const std::vector<grid_peak> peaks = grid_peaks(program_land());
+    EXPECT_EQ(peaks.at(0).k, program_best_point);
     const double expected[][2] = {
         {1.501564, -0.507160}, {1.409462, -0.01485}, {1.272213, 0.67461}, {1.008641, 0.27202}};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "presets.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,4 +43,10 @@ program_run run_command(const std::string& command, const std::string& input)
         run.stopped = "still running after 20 s";
     fs::remove_all(folder);
     return run;
+}
+
+const landscape& program_land()
+{
+    static const landscape land = program_landscape();
+    return land;
 }

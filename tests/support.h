@@ -2,6 +2,8 @@
 // What the tests share: the facts of the program's problem, stated once,
 // and helpers to capture printing and to run the built programs.
 
+#include "landscape.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,10 +14,15 @@ inline constexpr std::int32_t bit_count = 17;
 inline constexpr std::int32_t full_scale = 131071;
 inline constexpr float lower_bound = -2.0f;
 inline constexpr float upper_bound = 2.0f;
+// The grid's best point of the program's function: bits 01011111100010101.
+inline constexpr std::int32_t program_best_point = 48917;
 inline const std::string program = "'" SINC_ANNEAL_PROGRAM "'"; // as a shell word
 inline const std::string tools = TOOLS;
 
 std::string file_contents(const std::string& path);
+
+// The program's function on its grid, worked out once.
+const landscape& program_land();
 
 // Everything write(stream) writes to a stream.
 template <typename Write>

@@ -2,6 +2,7 @@
 # reached above 1.5, has reached the best point, and how far the search is
 # from equilibrium.
 # gnuplot -e "data='exact-trace.tsv'; out='exact-trace.svg'" tools/exact-trace.gp
+if (!exists("above")) above = "above_1_5" # the column of the share above the target
 set terminal svg size 900,480 dynamic font "sans,12" background rgb "white"
 set output out
 set datafile separator "\t"
@@ -20,7 +21,7 @@ set ytics nomirror
 set y2tics
 set grid
 set key outside top center horizontal
-plot data using (column("examined")):(column("above_1_5")) with lines lw 2 lc rgb "#d62728" \
+plot data using (column("examined")):(column(above)) with lines lw 2 lc rgb "#d62728" \
           title "has reached above 1.5", \
      data using (column("examined")):(column("in_top_basin")) with lines lw 2 lc rgb "#1f77b4" \
           title "is in the top peak's basin", \

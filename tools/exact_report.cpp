@@ -24,21 +24,18 @@ double chance_of_meeting(double share, std::int64_t draws)
 }
 
 // Sampling's figures: its draws are uniform, so only how many points are
-// above 1.5 (and that the best point is one point) matters.
-exact_result sampling_result(const schedule& plan)
+// above the target and how many are best points matters.
+exact_result sampling_result(const landscape& land, const schedule& plan)
 {
-    std::int64_t above = 0;
-    for (std::int32_t k = 0; k < grid_points; ++k)
-        above += succeeds(grid_objective(k)) ? 1 : 0;
     const std::int64_t draws = examined_per_run(plan);
-    const double above_share = static_cast<double>(above) / grid_points;
-    return {
-        chance_of_meeting(above_share, draws), chance_of_meeting(1.0 / grid_points, draws), {}, 0};
+    const double above_share = static_cast<double>(points_above(land, land.target)) / grid_points;
+    const double best_share = static_cast<double>(best_points(land)) / grid_points;
+    return {chance_of_meeting(above_share, draws), chance_of_meeting(best_share, draws), {}, 0};
 }
 
-void print_basins(const exact_result& result)
+void print_basins(const landscape& land, const exact_result& result)
 {
-    const std::vector<grid_peak> peaks = grid_peaks();
+    const std::vector<grid_peak> peaks = grid_peaks(land);
     std::printf("# probability that the walk ends in the basin of each local maximum:\n");
     for (std::size_t j = 0; j < result.basins.size(); ++j)
         std::printf("#   x = %9.6f  f = %.6f  %.9f\n", static_cast<double>(peaks[j].x),
@@ -53,6 +50,7 @@ using row_printer = void (*)(const exact_level& level, const exact_job& job);
 // What an exact job keeps from level to level.
 struct exact_job {
     progress shown; // levels done, on a terminal
+    const landscape* land;
     std::int32_t moves_per_level;
     std::vector<std::int32_t> basins; // of grid_peaks(), whose first is the top peak
     row_printer print_row;            // none when null
@@ -66,12 +64,12 @@ void print_trace_row(const exact_level& level, const exact_job& job)
                 boltzmann_distance(level.current, level.objective, level.temperature));
 }
 
-void print_map_rows(const exact_level& level, const exact_job& /*job*/)
+void print_map_rows(const exact_level& level, const exact_job& job)
 {
     const level_map map = map_of_level(level);
     for (std::size_t bar = 0; bar < map.current.size(); ++bar)
         std::printf("%d\t%.6g\t%.6f\t%.6e\t%.6e\n", level.level + 1, level.temperature,
-                    static_cast<double>(bar_middle_x(static_cast<std::int32_t>(bar))),
+                    static_cast<double>(bar_middle_x(*job.land, static_cast<std::int32_t>(bar))),
                     map.current[bar], map.boltzmann[bar]);
 }
 
@@ -92,9 +90,10 @@ exact_result run_exact(const study_options& o, row_printer print_row)
     const std::int64_t examined = examined_per_run(o.plan);
     exact_job job{start_progress("sinc-study", static_cast<long>(examined / o.plan.moves_per_level),
                                  examined, "levels"),
-                  o.plan.moves_per_level, grid_basins(grid_peaks()), print_row};
+                  &o.land, o.plan.moves_per_level, grid_basins(o.land, grid_peaks(o.land)),
+                  print_row};
     exact_result result =
-        exact_search(rule_of(o.method), o.code, o.plan, threads_of(o), after_level, &job);
+        exact_search(o.land, rule_of(o.method), o.code, o.plan, threads_of(o), after_level, &job);
     clear_progress(job.shown);
     return result;
 }
@@ -102,17 +101,18 @@ exact_result run_exact(const study_options& o, row_printer print_row)
 
 void print_exact_table(const study_options& o)
 {
-    std::puts(exact_header);
+    std::puts(exact_header(o.land).c_str());
     const bool sampling = o.method == study_method::sample;
-    const exact_result result = sampling ? sampling_result(o.plan) : run_exact(o, nullptr);
+    const exact_result result = sampling ? sampling_result(o.land, o.plan) : run_exact(o, nullptr);
     std::puts(exact_row(o.method, o.plan, result.above, result.at_maximum).c_str());
     if (!sampling)
-        print_basins(result);
+        print_basins(o.land, result);
 }
 
 void print_exact_trace(const study_options& o)
 {
-    std::puts("level\texamined\ttemperature\tin_top_basin\tabove_1_5\treached_best\ttv_boltzmann");
+    std::printf("level\texamined\ttemperature\tin_top_basin\t%s\treached_best\ttv_boltzmann\n",
+                above_column(o.land.target).c_str());
     run_exact(o, print_trace_row);
 }
 

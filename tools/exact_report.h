@@ -7,15 +7,15 @@
 #include "options.h"
 
 // Prints the header and the row of o's method and schedule: the
-// probabilities that the search reaches an objective above 1.5 and that it
-// reaches the grid's best point, to 9 decimals; then, for anneal and climb,
+// probabilities that the search reaches an objective above the target and
+// that it reaches a best point, to 9 decimals; then, for anneal and climb,
 // the probability that the walk ends in each peak's basin, as comments.
 // Sampling has a formula: 1 - (1 - m / 131072)^n for n draws and m targets.
 void print_exact_table(const study_options& o);
 
 // Prints one row per level: T, the probabilities that the current solution
-// is in the top peak's basin, that the search has reached above 1.5 and the
-// best point, and the total-variation distance to the Boltzmann
+// is in the top peak's basin, that the search has reached above the target
+// and a best point, and the total-variation distance to the Boltzmann
 // distribution at that T.
 void print_exact_trace(const study_options& o);
 

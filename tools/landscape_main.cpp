@@ -15,10 +15,10 @@ namespace {
 constexpr std::int32_t curve_step = 16; // 8192 points draw a smooth curve
 
 // For each coding, a block of the points where no single flip improves f.
-void print_one_flip_peaks()
+void print_one_flip_peaks(const landscape& land)
 {
     for (const coding code : {coding::binary, coding::gray}) {
-        const std::vector<grid_peak> peaks = one_flip_peaks(code);
+        const std::vector<grid_peak> peaks = one_flip_peaks(land, code);
         std::printf("%s# %s: %zu grid points from which no single flip improves f: x f(x) "
                     "grid-point, highest first\n",
                     code == coding::binary ? "" : "\n\n", coding_names[static_cast<int>(code)],
@@ -32,19 +32,22 @@ void print_one_flip_peaks()
 
 int main(int argc, char** argv)
 {
-    if (parse_landscape_options(argc, argv).one_flip_peaks) {
-        print_one_flip_peaks();
+    const landscape_options o = parse_landscape_options(argc, argv);
+    const landscape& land = o.land;
+    if (o.one_flip_peaks) {
+        print_one_flip_peaks(land);
         return finish_output("sinc-landscape");
     }
+    const std::int32_t last = land.g.full_scale;
     std::printf("# x f(x), every %d grid points\n", curve_step);
-    for (std::int32_t k = 0; k <= problem_grid.full_scale; k += curve_step)
-        std::printf("%.6f %.6f\n", static_cast<double>(grid_x(k)),
-                    static_cast<double>(grid_objective(k)));
-    std::printf("%.6f %.6f\n", static_cast<double>(grid_x(problem_grid.full_scale)),
-                static_cast<double>(grid_objective(problem_grid.full_scale)));
+    for (std::int32_t k = 0; k <= last; k += curve_step)
+        std::printf("%.6f %.6f\n", static_cast<double>(grid_x(land, k)),
+                    static_cast<double>(grid_objective(land, k)));
+    std::printf("%.6f %.6f\n", static_cast<double>(grid_x(land, last)),
+                static_cast<double>(grid_objective(land, last)));
 
     std::printf("\n\n# local maxima, highest first: x f(x) grid-point\n");
-    for (const grid_peak& peak : grid_peaks())
+    for (const grid_peak& peak : grid_peaks(land))
         std::printf("%.6f %.6f %d\n", static_cast<double>(peak.x), static_cast<double>(peak.value),
                     peak.k);
     return finish_output("sinc-landscape");

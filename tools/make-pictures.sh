@@ -59,6 +59,25 @@ for plan in "${budgets[@]}"; do
     --cooling "$cooling" | grep -v '^#'
 done | awk 'NR == 1 || !/^method/' > "$out/budget.tsv"
 
+# The presets beside the program's function: each curve, and the exact
+# figures of the three methods on the schedule above, their target beside
+# them (the column of the share above it is named for it).
+presets=(funnel decoy ramp) files=() targets=()
+for preset in "${presets[@]}"; do
+  "$tools/sinc-landscape" --landscape "$preset" > "$scratch/landscape-$preset.dat"
+  files+=("$scratch/landscape-$preset.dat")
+  above=$("$tools/sinc-study" --exact --landscape "$preset" --method sample "${schedule[@]}" |
+    head -1 | cut -f7)
+  target=$(echo "${above#above_}" | tr _m .-)
+  targets+=("$target")
+  for method in anneal climb sample; do
+    "$tools/sinc-study" --exact --landscape "$preset" --method "$method" "${schedule[@]}" |
+      grep -v '^#' | sed "1s/$above/above_target/; 1s/^/landscape\t/; 1s/\$/\ttarget/;
+        2s/^/$preset\t/; 2s/\$/\t$target/"
+  done
+done > "$scratch/landscapes.tsv" # not piped on: the loop's arrays are kept
+awk 'NR == 1 || !/^landscape/' "$scratch/landscapes.tsv" > "$out/landscapes.tsv"
+
 draw() { gnuplot -e "$1" "$here/$2"; }
 draw "data='$scratch/landscape.dat'; out='$out/objective.svg'" objective.gp
 draw "data='$out/reliability.txt'; landscape='$scratch/landscape.dat'; out='$out/reliability.svg'" \
@@ -71,3 +90,5 @@ draw "landscape='$scratch/landscape.dat'; data='$out/trace.tsv'; seed=$trace_see
   search.gp
 draw "data='$scratch/map.tsv'; out='$out/exact-map.png'" exact-map.gp
 draw "data='$out/exact-trace.tsv'; out='$out/exact-trace.svg'" exact-trace.gp
+draw "files='${files[*]}'; names='${presets[*]}'; targets='${targets[*]}'; out='$out/landscapes.svg'" \
+  landscapes.gp

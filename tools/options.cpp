@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "landscape_options.h"
 #include "option_values.h"
 
 #include <algorithm>
@@ -197,24 +198,28 @@ unsigned all_cores()
 reliability_options parse_reliability_options(int argc, char** argv)
 {
     CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
-                 "with seed S + i, and prints the share that reached an objective above 1.5\n"
-                 "and the share whose best point reached lies in each local maximum's basin,\n"
-                 "then the distribution of the best objective reached as \"low high share\"\n"
-                 "rows, for plotting.",
+                 "with seed S + i, on the program's function or another landscape, and prints\n"
+                 "the share that reached an objective above the target (1.5 for the\n"
+                 "program's function) and the share whose best point reached lies in each\n"
+                 "local maximum's basin, then the distribution of the best objective reached\n"
+                 "as \"low high share\" rows, for plotting.",
                  "sinc-reliability");
     set_up(app);
     reliability_options o;
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
+    o.land = landscape_or_exit(app, text);
     return o;
 }
 
 landscape_options parse_landscape_options(int argc, char** argv)
 {
-    CLI::App app("Prints the objective over the grid, for plotting: \"x f\" for every 16th\n"
-                 "grid point and the last, then, after two blank lines, \"x f k\" for each\n"
-                 "local maximum, highest first.",
+    CLI::App app("Prints the objective (the program's, or another landscape's) over the grid,\n"
+                 "for plotting: \"x f\" for every 16th grid point and the last, then, after\n"
+                 "two blank lines, \"x f k\" for each local maximum, highest first.",
                  "sinc-landscape");
     set_up(app);
     landscape_options o;
@@ -224,17 +229,21 @@ landscape_options parse_landscape_options(int argc, char** argv)
                  "higher f, in binary then in Gray code: their\n"
                  "count and \"x f k\" for each, highest first;\n"
                  "the blocks two blank lines apart");
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
+    o.land = landscape_or_exit(app, text);
     return o;
 }
 
 study_options parse_study_options(int argc, char** argv)
 {
-    CLI::App app("Runs searches from random starts, run i with seed S + i, and prints a\n"
-                 "tab-separated table: method, schedule, solutions examined per run, runs,\n"
-                 "the share that reached an objective above 1.5 (above_1_5), the share that\n"
-                 "reached the grid's best point (reached_best), and the mean best objective\n"
-                 "reached.",
+    CLI::App app("Runs searches from random starts, run i with seed S + i, on the program's\n"
+                 "function or another landscape, and prints a tab-separated table: method,\n"
+                 "schedule, solutions examined per run, runs, the share that reached an\n"
+                 "objective above the target (above_1_5 for the program's target, 1.5), the\n"
+                 "share that reached a grid point of the highest f (reached_best), and the\n"
+                 "mean best objective reached.",
                  "sinc-study");
     set_up(app);
     study_options o;
@@ -251,6 +260,8 @@ study_options parse_study_options(int argc, char** argv)
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
     add_modes(app, o);
+    landscape_text text;
+    add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
@@ -258,5 +269,6 @@ study_options parse_study_options(int argc, char** argv)
             o.method = static_cast<study_method>(m);
     o.every_method = o.sweep && app.count("--method") == 0;
     check_study(app, o);
+    o.land = landscape_or_exit(app, text);
     return o;
 }

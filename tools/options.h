@@ -4,6 +4,8 @@
 // bad input it prints one line on standard error, "tool: what is wrong",
 // and exits 2. Every option given is either used or refused.
 
+#include "landscape.h"
+#include "problem.h"
 #include "study.h"
 
 #include <cstdint>
@@ -30,6 +32,7 @@ struct study_options {
     bool map = false;        // with exact: where the search is, level by level
     unsigned threads = all_cores();
     coding code = coding::binary; // how a vector stands for a grid point
+    landscape land;               // the function on its grid, and the target
 };
 
 // What sinc-reliability is asked to do.
@@ -38,19 +41,21 @@ struct reliability_options {
     std::uint32_t seed = 1;
     unsigned threads = all_cores();
     coding code = coding::binary;
+    landscape land;
 };
 
 // What sinc-landscape is asked to do: the objective and its peaks, or where
 // no single flip improves f, in each coding.
 struct landscape_options {
     bool one_flip_peaks = false;
+    landscape land;
 };
 
 // Returns sinc-reliability's options.
 reliability_options parse_reliability_options(int argc, char** argv);
 
-// Returns sinc-landscape's options: --one-flip-peaks, besides --help and
-// --version.
+// Returns sinc-landscape's options: --one-flip-peaks and the landscape,
+// besides --help and --version.
 landscape_options parse_landscape_options(int argc, char** argv);
 
 // Returns sinc-study's options.

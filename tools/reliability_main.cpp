@@ -7,6 +7,8 @@
 #include "landscape.h"
 #include "options.h"
 #include "output.h"
+#include "problem.h"
+#include "progress.h"
 #include "study.h"
 
 #include <algorithm>
@@ -27,14 +29,26 @@ std::vector<double> basin_shares(const std::vector<run_outcome>& outcomes,
     return shares;
 }
 
-void print_shares(const std::vector<run_outcome>& outcomes, std::uint32_t first_seed)
+// What the points above the target are: the global maximum's peak when
+// they all lie in its basin.
+const char* target_words(const landscape& land, const std::vector<std::int32_t>& basins)
 {
-    const std::vector<grid_peak> peaks = grid_peaks();
-    const std::vector<double> shares = basin_shares(outcomes, grid_basins(peaks), peaks.size());
+    for (std::int32_t k = 0; k <= land.g.full_scale; ++k)
+        if (grid_objective(land, k) > land.target && basins[static_cast<std::size_t>(k)] != 0)
+            return "the target";
+    return "the global maximum's peak";
+}
+
+void print_shares(const std::vector<run_outcome>& outcomes, const landscape& land,
+                  std::uint32_t first_seed)
+{
+    const std::vector<grid_peak> peaks = grid_peaks(land);
+    const std::vector<std::int32_t> basins = grid_basins(land, peaks);
+    const std::vector<double> shares = basin_shares(outcomes, basins, peaks.size());
     const auto last_seed = static_cast<std::uint32_t>(first_seed + outcomes.size() - 1);
     std::printf("# searches: %zu, seeds %u to %u\n", outcomes.size(), first_seed, last_seed);
-    std::printf("# reached an objective above 1.5 (the global maximum's peak): %.1f%%\n",
-                100.0 * summarize(outcomes).above_threshold);
+    std::printf("# reached an objective above %g (%s): %.1f%%\n", static_cast<double>(land.target),
+                target_words(land, basins), 100.0 * summarize(outcomes, land).above_threshold);
     std::printf("# share whose best point reached lies in the basin of each local maximum:\n");
     for (std::size_t i = 0; i < peaks.size(); ++i)
         std::printf("#   x = %9.6f  f = %.6f  %5.1f%%\n", static_cast<double>(peaks[i].x),
@@ -71,14 +85,15 @@ void print_histogram(const std::vector<run_outcome>& outcomes)
 int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
-    const std::vector<double> table = problem_objective_table(o.code);
+    const std::vector<double> table = objective_table(o.land, o.code);
     const run_setup setup{
-        study_method::anneal, problem_schedule, nullptr, nullptr, table.data(), o.code};
+        study_method::anneal, problem_schedule, nullptr, nullptr, &o.land, table.data(), o.code};
     progress shown =
         start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
-    const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);
+    const std::vector<run_outcome> outcomes =
+        run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown});
     clear_progress(shown);
-    print_shares(outcomes, o.seed);
+    print_shares(outcomes, o.land, o.seed);
     print_histogram(outcomes);
     return finish_output("sinc-reliability");
 }

@@ -10,7 +10,8 @@ set print $curve
 print "x f"
 set print
 set table $curve append
-plot landscape index 0 using 1:2 with table
+x_column = 1; f_column = 2 # as sinc-landscape heads them: "x f(x) grid-point"
+plot landscape index 0 using x_column:f_column with table
 unset table
 set datafile columnheaders
 stats data using (column("level")) nooutput

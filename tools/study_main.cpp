@@ -22,8 +22,9 @@ namespace {
 void print_row(const study_options& o, study_method method, const schedule& plan,
                const std::vector<double>& table, progress& shown)
 {
-    const run_setup setup{method, plan, nullptr, nullptr, table.data(), o.code};
-    const run_summary summary = summarize(run_many(setup, o.seed, o.runs, o.threads, shown));
+    const run_setup setup{method, plan, nullptr, nullptr, &o.land, table.data(), o.code};
+    const run_summary summary =
+        summarize(run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown}), o.land);
     clear_progress(shown);
     std::puts(study_row(method, plan, o.runs, summary).c_str());
 }
@@ -32,14 +33,14 @@ void print_row(const study_options& o, study_method method, const schedule& plan
 // every method or of o's.
 void print_table(const study_options& o)
 {
-    std::puts(study_header);
+    std::puts(study_header(o.land).c_str());
     const std::vector<schedule> plans =
         o.sweep ? sweep_schedules(o.plan.initial_temperature) : std::vector{o.plan};
     const std::size_t methods = o.every_method ? std::size(method_names) : 1;
     std::int64_t work = 0; // every method examines as many solutions on a schedule
     for (const schedule& plan : plans)
         work += examined_per_run(plan) * static_cast<std::int64_t>(methods) * o.runs;
-    const std::vector<double> table = problem_objective_table(o.code);
+    const std::vector<double> table = objective_table(o.land, o.code);
     progress shown =
         start_progress("sinc-study", static_cast<long>(plans.size() * methods) * o.runs, work);
     for (const schedule& plan : plans)
@@ -61,8 +62,9 @@ void show_move(const move_report& move, void* context)
 {
     level_tally& count = *static_cast<level_tally*>(context);
     std::printf("%d\t%d\t%.6g\t%d\t%.6f\t%.6f\t%.6g\t", count.moves / count.moves_per_level + 1,
-                count.moves + 1, move.temperature, move.bit, x_of_state(count.code, move.from_k),
-                x_of_state(count.code, move.to_k), static_cast<double>(move.delta));
+                count.moves + 1, move.temperature, move.bit,
+                x_of_state(*count.land, count.code, move.from_k),
+                x_of_state(*count.land, count.code, move.to_k), static_cast<double>(move.delta));
     ++count.moves;
     if (move.delta <= 0) // the bar the draw must stay below, as the search forms it
         std::printf("%.6g\t", std::exp(move.delta / move.temperature));
@@ -72,7 +74,8 @@ void show_move(const move_report& move, void* context)
         std::printf("%.4f\t", move.draw);
     else
         std::fputs("-\t", stdout);
-    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no", x_of_state(count.code, move.best_k),
+    std::printf("%s\t%.6f\t%.6f\n", move.taken ? "yes" : "no",
+                x_of_state(*count.land, count.code, move.best_k),
                 static_cast<double>(move.best_objective));
 }
 
@@ -83,11 +86,11 @@ void print_trace(const study_options& o)
                   "draw\ttaken\tbest_x\tbest");
     else
         std::puts(level_header);
-    const std::vector<double> table = problem_objective_table(o.code);
-    level_tally count{o.code, o.plan.moves_per_level, 0, 0, 0};
-    run_once(
-        {o.method, o.plan, o.every_move ? show_move : trace_move, &count, table.data(), o.code},
-        o.seed);
+    const std::vector<double> table = objective_table(o.land, o.code);
+    level_tally count{&o.land, o.code, o.plan.moves_per_level, 0, 0, 0};
+    run_once({o.method, o.plan, o.every_move ? show_move : trace_move, &count, &o.land,
+              table.data(), o.code},
+             o.seed);
 }
 } // namespace
 

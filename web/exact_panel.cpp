@@ -9,6 +9,7 @@
 #include "levels.h"
 #include "page_limits.h"
 #include "rows.h"
+#include "shown_landscape.h"
 #include "study.h"
 
 #include <emscripten/bind.h>
@@ -52,9 +53,11 @@ val exact_answer(study_method method, coding code, const schedule& plan, const v
     const std::int64_t examined = examined_per_run(plan);
     if (examined <= 0 || examined > most_exact_moves || method == study_method::sample)
         return val::null();
+    const landscape& land = shown_landscape();
     panel shown{static_cast<std::int32_t>(examined / plan.moves_per_level),
-                grid_basins(grid_peaks()), on_level};
-    const exact_result result = exact_search(rule_of(method), code, plan, 1, report_level, &shown);
+                grid_basins(land, grid_peaks(land)), on_level};
+    const exact_result result =
+        exact_search(land, rule_of(method), code, plan, 1, report_level, &shown);
     return val(exact_row(method, plan, result.above, result.at_maximum));
 }
 
@@ -68,7 +71,7 @@ std::string exact_partial_row(study_method method, const schedule& plan, const v
 // The x at the middle of the map's bar number bar, where the page draws it.
 double map_bar_x(std::int32_t bar)
 {
-    return bar_middle_x(bar);
+    return bar_middle_x(shown_landscape(), bar);
 }
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "page_limits.h"
 #include "problem.h"
 #include "rows.h"
+#include "shown_landscape.h"
 #include "study.h"
 
 #include <emscripten/bind.h>
@@ -57,9 +58,9 @@ val field_defaults()
 val table_headers()
 {
     val headers = val::object();
-    headers.set("study", val(study_header));
+    headers.set("study", val(study_header(shown_landscape())));
     headers.set("level", val(level_header));
-    headers.set("exact", val(exact_header));
+    headers.set("exact", val(exact_header(shown_landscape())));
     return headers;
 }
 
@@ -68,7 +69,7 @@ val grid_facts()
     val grid = val::object();
     grid.set("bits", problem_grid.bits);
     grid.set("points", grid_points);
-    grid.set("threshold", success_threshold);
+    grid.set("threshold", shown_landscape().target);
     return grid;
 }
 

@@ -6,6 +6,7 @@
 #include "coding.h"
 #include "columns.h"
 #include "rows.h"
+#include "shown_landscape.h"
 #include "study.h"
 
 #include <emscripten/bind.h>
@@ -22,8 +23,9 @@ val many_runs(study_method method, coding code, std::uint32_t first_seed, double
 {
     if (examined_per_run(plan) <= 0 || runs < 1)
         return val::null();
-    const std::vector<double> table = problem_objective_table(code);
-    const run_setup setup{method, plan, nullptr, nullptr, table.data(), code};
+    const landscape& land = shown_landscape();
+    const std::vector<double> table = objective_table(land, code);
+    const run_setup setup{method, plan, nullptr, nullptr, &land, table.data(), code};
     std::vector<float> best;
     std::vector<std::int32_t> points;
     for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(runs); ++i) {
@@ -47,7 +49,8 @@ std::string many_row(study_method method, const schedule& plan, const val& runs)
     std::vector<run_outcome> outcomes;
     for (std::size_t i = 0; i < bests.size() && i < points.size(); ++i)
         outcomes.push_back({points[i], bests[i]});
-    return study_row(method, plan, static_cast<long>(outcomes.size()), summarize(outcomes));
+    return study_row(method, plan, static_cast<long>(outcomes.size()),
+                     summarize(outcomes, shown_landscape()));
 }
 } // namespace
 

@@ -4,7 +4,8 @@
 
 #include "coding.h"
 #include "draws.h"
-#include "problem.h"
+#include "landscape.h"
+#include "shown_landscape.h"
 #include "study.h"
 
 #include <cmath>
@@ -39,12 +40,13 @@ val trial_report(coding code, std::int32_t from, std::int32_t to, double before,
 val try_move(study_method method, coding code, std::int32_t state, std::int32_t bit,
              double temperature, std::uint32_t seed, std::int32_t earlier)
 {
-    const bool fine = bit >= 0 && bit < problem_grid.bits && state >= 0 &&
-                      state <= problem_grid.full_scale && temperature > 0 && earlier >= 0;
+    const landscape& land = shown_landscape();
+    const bool fine = bit >= 0 && bit < land.g.bits && state >= 0 && state <= land.g.full_scale &&
+                      temperature > 0 && earlier >= 0;
     if (!fine || method == study_method::sample)
         return val::null();
-    const std::vector<double> table = problem_objective_table(code);
-    const std::int32_t to = state ^ (1 << (problem_grid.bits - 1 - bit));
+    const std::vector<double> table = objective_table(land, code);
+    const std::int32_t to = state ^ (1 << (land.g.bits - 1 - bit));
     const auto at = [&table](std::int32_t k) { return table[static_cast<std::size_t>(k)]; };
     const float delta = move_delta(at(to), at(state));
     seed_random(seed);

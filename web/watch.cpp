@@ -6,6 +6,7 @@
 #include "landscape.h"
 #include "page_limits.h"
 #include "rows.h"
+#include "shown_landscape.h"
 #include "study.h"
 
 #include <cmath>
@@ -39,7 +40,7 @@ void watch_move(const move_report& move, void* context)
     walk.state.push_back(move.current_k);
     walk.k.push_back(point_of(walk.tally.code, move.current_k));
     walk.current.push_back(move.current_objective);
-    walk.best_x.push_back(x_of_state(walk.tally.code, move.best_k));
+    walk.best_x.push_back(x_of_state(*walk.tally.land, walk.tally.code, move.best_k));
     walk.best.push_back(move.best_objective);
     walk.temperature.push_back(move.temperature);
     if (tally_move(walk.tally, move))
@@ -87,24 +88,26 @@ val watch_search(study_method method, coding code, std::uint32_t seed, const sch
     const std::int64_t examined = examined_per_run(plan);
     if (examined <= 0 || examined > most_watched || method == study_method::sample)
         return val::null();
-    const std::vector<double> table = problem_objective_table(code);
+    const landscape& land = shown_landscape();
+    const std::vector<double> table = objective_table(land, code);
     walk_columns walk;
-    walk.tally = {code, plan.moves_per_level, 0, 0, 0};
+    walk.tally = {&land, code, plan.moves_per_level, 0, 0, 0};
     walk.objective = table.data();
     walk.on_level = on_level;
-    run_once({method, plan, watch_move, &walk, table.data(), code}, seed);
+    run_once({method, plan, watch_move, &walk, &land, table.data(), code}, seed);
     return columns_of(walk);
 }
 
 // x and f at every every-th grid point, f narrowed as the program stores it:
 // the landscape the walk is drawn on.
-val landscape(std::int32_t every)
+val landscape_curve(std::int32_t every)
 {
+    const landscape& land = shown_landscape();
     std::vector<double> xs;
     std::vector<double> fs;
-    for (std::int32_t k = 0; every > 0 && k <= problem_grid.full_scale; k += every) {
-        xs.push_back(grid_x(k));
-        fs.push_back(grid_objective(k));
+    for (std::int32_t k = 0; every > 0 && k <= land.g.full_scale; k += every) {
+        xs.push_back(grid_x(land, k));
+        fs.push_back(grid_objective(land, k));
     }
     val curve = val::object();
     curve.set("x", typed_copy(xs));
@@ -114,19 +117,19 @@ val landscape(std::int32_t every)
 
 double objective_at(std::int32_t k)
 {
-    return grid_objective(k);
+    return grid_objective(shown_landscape(), k);
 }
 
 double x_at(std::int32_t k)
 {
-    return grid_x(k);
+    return grid_x(shown_landscape(), k);
 }
 } // namespace
 
 EMSCRIPTEN_BINDINGS(watch)
 {
     emscripten::function("watchSearch", &watch_search);
-    emscripten::function("landscape", &landscape);
+    emscripten::function("landscape", &landscape_curve);
     emscripten::function("objectiveAt", &objective_at);
     emscripten::function("xAt", &x_at);
 }
