@@ -76,6 +76,7 @@ export function readForm(form, glue, limitOf) {
   return {
     method: form.elements.method.value, coding: form.elements.code.value,
     seed: form.elements.seed ? value('seed') : 0, runs: form.elements.runs ? value('runs') : 0,
+    all: form.elements.all?.checked ?? false,
     plan, examined,
   };
 }

@@ -10,9 +10,16 @@ import { say } from './texts.js';
 import { msg } from './words.js';
 
 const parts = ['watch', 'many', 'exact'];
-const fieldNames = ['method', 'code', 'seed', 'runs', 'cooling', 'initial', 'final', 'moves', 'unit', 'speed'];
+const fieldNames = ['method', 'code', 'seed', 'runs', 'cooling', 'initial', 'final', 'moves', 'unit', 'speed', 'all'];
 const schedule = ['cooling', 'initial', 'final', 'moves'];
 const linked = new URLSearchParams(typeof location === 'undefined' ? '' : location.search);
+
+// A field's value as the link holds it: a box ticked or not is on or off.
+const valueOf = (field) => (field.type === 'checkbox' ? (field.checked ? 'on' : 'off') : field.value);
+function setValue(field, text) {
+  if (field.type === 'checkbox') field.checked = text === 'on';
+  else field.value = text;
+}
 
 const labelKeyOf = (field) => field.closest('label').querySelector('[data-i18n]').dataset.i18n;
 
@@ -30,9 +37,18 @@ export const linkedValue = (part, name) => linked.get(`${part}-${name}`);
 // The language the link asks for, or null.
 export const linkedLanguage = () => linked.get('lang');
 
+const views = ['page', 'projector'];
+// Whether the link asks for the projector view; a view it does not know is noted.
+export function linkedProjector() {
+  const view = linked.get('view');
+  if (view !== null && !views.includes(view)) noteLink('view.label', view);
+  return view === 'projector';
+}
+
 // What is wrong with text for field: an option it lacks, or what its limit refuses.
 function problemOf(field, text, limit) {
   if (field.tagName === 'SELECT') return [...field.options].some((o) => o.value === text) ? null : 'no option';
+  if (field.type === 'checkbox') return ['on', 'off'].includes(text) ? null : 'on or off';
   return limit ? fieldProblem(text, labelKeyOf(field), limit) : null;
 }
 
@@ -43,11 +59,11 @@ function problemOf(field, text, limit) {
 export function restoreForm(form, part, glue, limitOf, limits = {}) {
   const fields = fieldNames.map((name) => form.elements[name]).filter(Boolean);
   for (const field of fields) {
-    field.dataset.default = field.value;
+    field.dataset.default = valueOf(field);
     const text = linkedValue(part, field.name);
     if (text === null) continue;
     if (problemOf(field, text, glue.facts.limits[field.name] ?? limits[field.name])) noteLink(labelKeyOf(field), text);
-    else field.value = text;
+    else setValue(field, text);
   }
   const scheduleChanged = schedule.some((name) => form.elements[name]?.value !== form.elements[name]?.dataset.default);
   if (scheduleChanged && !readForm(form, glue, limitOf)) {
@@ -62,13 +78,15 @@ export function restoreForm(form, part, glue, limitOf, limits = {}) {
 export function keepInLink(at) {
   const params = new URLSearchParams(location.search);
   params.set('lang', document.documentElement.lang);
+  if (document.documentElement.classList.contains('projector')) params.set('view', 'projector');
+  else params.delete('view');
   for (const part of parts) {
     const form = document.getElementById(`${part}-form`);
     for (const name of fieldNames) {
       const field = form.elements[name];
       if (!field || field.dataset.default === undefined) continue;
-      if (field.value === field.dataset.default) params.delete(`${part}-${name}`);
-      else params.set(`${part}-${name}`, field.value);
+      if (valueOf(field) === field.dataset.default) params.delete(`${part}-${name}`);
+      else params.set(`${part}-${name}`, valueOf(field));
     }
   }
   const level = document.getElementById('exact-level');

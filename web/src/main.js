@@ -8,9 +8,10 @@ import { startConsole } from './console.js';
 import { startWatch } from './watch.js';
 import { startMany } from './many.js';
 import { startExact } from './exact.js';
+import { startLessons } from './lessons.js';
 import { say, setFacts, setLanguage, currentLanguage } from './texts.js';
 import { languages } from './words.js';
-import { followControls, linkedLanguage, keepInLink, noteLink } from './link.js';
+import { followControls, linkedLanguage, linkedProjector, keepInLink, noteLink } from './link.js';
 
 // ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
 const clockText = new URLSearchParams(location.search).get('clock');
@@ -34,6 +35,7 @@ async function startGlue() {
     startWatch(glue, newWorker);
     startMany(glue, newWorker);
     startExact(glue, newWorker);
+    startLessons(glue, newWorker);
     return true;
   } catch (error) {
     for (const panel of ['watch', 'many', 'exact']) sayIn(`${panel}-state`, 'page.partFailed', { why: failure(error) });
@@ -72,5 +74,20 @@ function startLanguage() {
   });
 }
 
+// The projector view, from the link: its toggle opens the page again from
+// its link in the other view, so that every plot is drawn for it.
+function startView() {
+  const projector = linkedProjector();
+  document.documentElement.classList.toggle('projector', projector);
+  const toggle = document.getElementById('projector');
+  toggle.setAttribute('aria-pressed', String(projector));
+  toggle.addEventListener('click', () => {
+    document.documentElement.classList.toggle('projector', !projector);
+    keepInLink();
+    location.reload();
+  });
+}
+
+startView();
 startLanguage();
 start();

@@ -6,7 +6,7 @@ import { showTable, showColumns, throttled } from './panels.js';
 import { say } from './texts.js';
 import { fixed } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { binsOf, fullest } from './bins.js';
+import { binsOf, countsIn, fullest } from './bins.js';
 
 const binCount = 50;
 
@@ -22,7 +22,7 @@ export function startMany(glue, newWorker) {
   const plotBox = document.getElementById('many-plot');
   let histogram = null; // made with the first runs
   const clear = () => {
-    histogram?.show({ low: 0, width: 1, counts: [] });
+    histogram?.show([]);
     summarize(plotBox, 'many.noRuns');
   };
   showColumns(document.getElementById('many-columns'), glue.facts.headers.study);
@@ -33,26 +33,32 @@ export function startMany(glue, newWorker) {
     begin: (settings, runJob) => {
       const { bar, state, table } = panel;
       const showProgress = throttled((done) => { bar.value = done; });
-      bar.max = settings.runs;
+      const methods = settings.all ? glue.facts.methods : [settings.method];
+      const total = settings.runs * methods.length;
+      bar.max = total;
       bar.value = 0;
       table.replaceChildren();
       clear();
       say(state, 'many.running', { runs: settings.runs });
       let ended = null;
-      runJob('many', settings, (reply) => {
+      runJob('many', { ...settings, methods }, (reply) => {
         if ('progress' in reply) showProgress(reply.progress);
-        if ('row' in reply) ended = reply;
+        if ('results' in reply) ended = reply;
         if ('failed' in reply) return panel.finish('many.failed', { why: reply.failed });
         if (!('done' in reply)) return;
         bar.value = ended.ran;
-        showTable(table, glue.facts.headers.study, [ended.row]);
-        const bins = binsOf(ended.outcomes, binCount);
+        showTable(table, glue.facts.headers.study, ended.results.map((r) => r.row));
         if (ended.ran > 0) {
-          histogram ??= histogramPlot(plotBox, 'many.axis');
-          histogram.show(bins); // drawn once the Worker is done, as the exact map is
-          summarize(plotBox, 'many.histogram', histogramText(bins, ended.ran));
+          const all = binsOf(ended.results.flatMap((r) => Array.from(r.outcomes)), binCount);
+          const names = ended.results.map((r) => `method.${r.method}`);
+          if (histogram?.names.join() !== names.join()) {
+            histogram?.forget();
+            histogram = histogramPlot(plotBox, 'many.axis', names);
+          }
+          histogram.show(ended.results.map((r) => ({ ...all, counts: countsIn(r.outcomes, all) })));
+          summarize(plotBox, 'many.histogram', histogramText(all, ended.ran)); // drawn once the Worker is done
         }
-        panel.finish(...endedText({ stopped: ended.ran < settings.runs, seconds: reply.seconds }, ended.ran, settings.runs, 'runs'));
+        panel.finish(...endedText({ stopped: ended.ran < total, seconds: reply.seconds }, ended.ran, total, 'runs'));
       });
     },
   });

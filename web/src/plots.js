@@ -10,8 +10,15 @@ import { numberText } from './words.js';
 // Ticks with the fewest digits that keep them apart, with the language's decimal mark.
 const distinctTicks = (u, splits) => tickLabels(splits.map((v) => v ?? 0))
   .map((label, i) => (splits[i] === null ? '' : numberText(currentLanguage(), Number(label))));
-// An axis labelled with message key; a series' label in the legend, message key.
-const axis = (key) => ({ label: () => text(key), stroke: '#1a1a1a', grid: { stroke: '#ddd' }, values: distinctTicks });
+// How much larger lines, markers and letters are drawn: twice in the projector view.
+const zoom = () => (document.documentElement.classList.contains('projector') ? 2 : 1);
+
+// Ticks as uPlot places them, with the language's decimal mark.
+const plainTicks = (u, splits) => splits.map((v) => (v === null ? '' : numberText(currentLanguage(), v)));
+// An axis labelled with message key, its ticks distinct ones when distinct; a series' label in the legend, message key.
+const axis = (key, distinct) => ({ label: () => text(key), stroke: '#1a1a1a', grid: { stroke: '#ddd' },
+  values: distinct ? distinctTicks : plainTicks, font: `${12 * zoom()}px system-ui, sans-serif`,
+  labelFont: `bold ${12 * zoom()}px system-ui, sans-serif`, size: 50 * zoom(), labelSize: 30 * zoom() });
 function legendLabel(key) {
   const span = document.createElement('span');
   say(span, key);
@@ -20,21 +27,28 @@ function legendLabel(key) {
 
 // A chart in element, as wide as element, its axes labelled with the
 // messages xLabel and yLabel and its series' labels messages too; its
-// legend shows only when it has more than one series.
-function chart(element, height, xLabel, yLabel, series, data, extra = {}) {
-  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label) }));
+// legend shows only when it has more than one series. ticks names the axes
+// ('x', 'y') whose labels keep apart every two ticks.
+function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks = '') {
+  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
+  height = Math.round(height * (1 + (zoom() - 1) * 0.4));
   const options = {
     width: Math.max(element.clientWidth, 200), height, series: [{ label: legendLabel(xLabel) }, ...labelled],
-    axes: [axis(xLabel), axis(yLabel)], cursor: { drag: { x: false, y: false } },
+    axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))], cursor: { drag: { x: false, y: false } },
     legend: { show: series.length > 1 }, ...extra,
   };
   const plot = new uPlot(options, data, element);
   onLanguage(() => plot.redraw(false, true));
   element.chart = plot; // for the checks, and for a look from the browser's console
-  new ResizeObserver(() => {
+  const observer = new ResizeObserver(() => {
     const width = Math.max(element.clientWidth, 200);
     if (width !== plot.width) plot.setSize({ width, height });
-  }).observe(element);
+  });
+  observer.observe(element);
+  plot.forget = () => { // the chart taken off the page, to make way for another
+    observer.disconnect();
+    plot.destroy();
+  };
   return plot;
 }
 
@@ -50,36 +64,58 @@ export function landscapePlot(element, xs, fs, marks) {
     if (point === null) return;
     const ctx = u.ctx;
     ctx.beginPath();
-    ctx.arc(u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true), 7 * devicePixelRatio, 0, 2 * Math.PI);
-    ctx.lineWidth = 3 * devicePixelRatio;
+    ctx.arc(u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true), 7 * zoom() * devicePixelRatio, 0, 2 * Math.PI);
+    ctx.lineWidth = 3 * zoom() * devicePixelRatio;
     ctx.strokeStyle = fill ? '#a51d2d' : '#1a5fb4';
     ctx.fillStyle = '#a51d2d';
     if (fill) ctx.fill();
     ctx.stroke();
   };
-  const hooks = { draw: [(u) => { dot(u, marks.best, false); dot(u, marks.current, true); }] };
+  const square = (u, point, fill) => { // the other method's marks
+    if (point === null) return;
+    const ctx = u.ctx, side = 12 * zoom() * devicePixelRatio;
+    ctx.lineWidth = 3 * zoom() * devicePixelRatio;
+    ctx.strokeStyle = ctx.fillStyle = '#26734d';
+    const [x, y] = [u.valToPos(point.x, 'x', true) - side / 2, u.valToPos(point.f, 'y', true) - side / 2];
+    if (fill) ctx.fillRect(x, y, side, side);
+    else ctx.strokeRect(x, y, side, side);
+  };
+  const hooks = { draw: [(u) => {
+    for (const other of marks.others ?? []) { square(u, other.best, false); square(u, other.current, true); }
+    dot(u, marks.best, false);
+    dot(u, marks.current, true);
+  }] };
   const plot = chart(element, 300, 'plot.x', 'plot.f', [{ label: 'plot.f', stroke: '#333', width: 1.5 }],
     [xs, fs], { hooks, scales: { x: { time: false } } });
   return { redraw: () => plot.redraw(false) };
 }
 
-// A histogram of bins, xLabel the message of its x axis ({low, width, counts}), its counts on a log scale so
-// that rare outcomes show beside common ones, a bin of one run included.
-export function histogramPlot(element, xLabel) {
+// A histogram of bins, a series for each of names (messages), xLabel the
+// message of its x axis; its counts on a log scale so that rare outcomes
+// show beside common ones, a bin of one run included. show(list) takes
+// bins ({low, width, counts}) a series, all alike but for their counts.
+export function histogramPlot(element, xLabel, names = ['many.runs']) {
+  const colours = ['#1a5fb4', '#a51d2d', '#26734d'];
   const bars = uPlot.paths.bars({ size: [1, Infinity], align: 1 });
-  const series = [{ label: 'many.runs', stroke: '#1a5fb4', fill: '#1a5fb4aa', paths: bars, points: { show: false } }];
-  let shown = { low: 0, width: 1, counts: [] };
-  const top = () => Math.max(10, ...shown.counts) * 2;
+  const alpha = names.length > 1 ? '66' : 'aa'; // the methods' bars seen through one another
+  const series = names.map((name, i) => ({
+    label: name, stroke: colours[i % colours.length], fill: `${colours[i % colours.length]}${alpha}`, paths: bars, points: { show: false },
+  }));
+  let shown = [{ low: 0, width: 1, counts: [] }];
+  const top = () => Math.max(10, ...shown.flatMap((b) => b.counts)) * 2;
+  const first = () => shown[0] ?? { low: 0, width: 1, counts: [] };
   const scales = {
-    x: { time: false, range: () => [shown.low, shown.low + shown.width * Math.max(shown.counts.length, 1)] },
+    x: { time: false, range: () => [first().low, first().low + first().width * Math.max(first().counts.length, 1)] },
     y: { distr: 3, range: () => [0.5, top()] }, // a bin of 1 stands a factor 2 above the floor
   };
-  const plot = chart(element, 260, xLabel, 'many.runs', series, [[], []], { scales });
+  const plot = chart(element, 260, xLabel, 'many.runs', series, [[], ...names.map(() => [])], { scales }, 'x');
   return {
-    show(bins) {
-      shown = bins;
-      const xs = bins.counts.map((_, i) => bins.low + i * bins.width);
-      plot.setData([xs, bins.counts.map((c) => c || null)]);
+    names,
+    forget: () => plot.forget(),
+    show(list) {
+      shown = list;
+      const xs = first().counts.map((_, i) => first().low + i * first().width);
+      plot.setData([xs, ...names.map((_, s) => (list[s]?.counts ?? []).map((c) => c || null))]);
     },
   };
 }
@@ -93,7 +129,7 @@ export function mapPlot(element) {
     { label: 'plot.boltzmann', stroke: '#a51d2d', width: 2, paths: uPlot.paths.stepped({ align: 0 }), points: { show: false } },
   ];
   const scales = { x: { time: false }, y: { range: (u, low, high) => [0, (high > 0 ? high : 1) * 1.05] } };
-  const plot = chart(element, 260, 'plot.x', 'plot.probability', series, [[], [], []], { scales });
+  const plot = chart(element, 260, 'plot.x', 'plot.probability', series, [[], [], []], { scales }, 'y');
   return { show: (xs, current, boltzmann) => plot.setData([xs, Array.from(current), Array.from(boltzmann)]) };
 }
 
@@ -101,6 +137,6 @@ export function mapPlot(element) {
 export function distancePlot(element) {
   const series = [{ label: 'plot.distance', stroke: '#1a5fb4', width: 2, points: { show: false } }];
   const plot = chart(element, 220, 'plot.level', 'plot.distance', series, [[], []],
-    { scales: { x: { time: false } } });
+    { scales: { x: { time: false } } }, 'y');
   return { show: (levels, distances) => plot.setData([levels, distances]) };
 }

@@ -4,6 +4,7 @@ import { bitsOf } from './formats.js';
 import { say, unsay } from './texts.js';
 import { fixed, sig, msg } from './words.js';
 import { showDecision } from './decision.js';
+import { showSide } from './side.js';
 
 // The figures of a <dl>, as pairs of a term (a message's key, or '') and
 // its value (a message, a number as words.js writes it, or a string), a <div> a pair.
@@ -58,6 +59,7 @@ export function showWalk(glue, walk, view) {
   const k = last >= 0 ? moves.k[last] : moves.from[0];
   const current = view.marks.current = { x: glue.xAt(k), f: glue.objectiveAt(k) };
   const best = view.marks.best = last >= 0 ? { x: moves.bestX[last], f: moves.best[last] } : current;
+  showSide(glue, walk, view.side, view.marks);
   view.redraw();
   const six = (value) => fixed(value, 6);
   showFigures(view.now, [
@@ -78,6 +80,9 @@ export function showWalk(glue, walk, view) {
 // Shows that there is no walk (why, a message's key): the schedule is refused, or a walk is on its way.
 export function showNoWalk(view, why) {
   view.marks.current = view.marks.best = null;
+  view.marks.others = [];
+  view.side.table.tBodies[0].replaceChildren();
+  view.side.list.replaceChildren();
   view.redraw();
   showFigures(view.now, [['', msg(why)]]);
   showFigures(view.move, [['', msg('watch.noMove')]]);

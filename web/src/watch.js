@@ -11,6 +11,7 @@ import { jobRunner, showTable, showColumns } from './panels.js';
 import { say, unsay } from './texts.js';
 import { restoreForm } from './link.js';
 import { startTrial } from './decision.js';
+import { startSide } from './side.js';
 
 export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
 const curveEvery = 64; // grid points between two points of the drawn curve
@@ -36,7 +37,7 @@ function startView(glue, panel) {
   return {
     marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
-    flip: part('watch-bits'), rule: part('watch-rule'),
+    flip: part('watch-bits'), rule: part('watch-rule'), side: startSide(part('watch-side'), part('watch-legend')),
     trial: startTrial(part('watch-try'), glue, () => whereNow(panel), { flip: part('watch-tried-bits'), rule: part('watch-tried') }),
     summary: (key, params) => summarize(part('watch-plot'), key, params),
   };
@@ -103,7 +104,7 @@ export function startWatch(glue, newWorker) {
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
-    panel.walk = { moves, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
+    panel.walk = { moves, beside: reply.beside, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
     view.trial.show(moves.fromState[0], true);
     delete form.dataset.pending;
     say(state, 'watch.ready', { moves: panel.walk.length });
@@ -116,7 +117,8 @@ export function startWatch(glue, newWorker) {
     if (!settings) return noWalk('watch.mend');
     form.dataset.pending = 'true';
     say(state, 'watch.working');
-    runJob('watch', settings, (reply) => {
+    const beside = glue.facts.movingMethods.filter((method) => method !== settings.method);
+    runJob('watch', { ...settings, beside }, (reply) => {
       if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);
     });

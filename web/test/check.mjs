@@ -3,24 +3,26 @@
 // trace, many searches and the exact panel against sinc-study, no console
 // error, no long task while a Worker computes, axe-core, the keyboard; then
 // the page as a class uses it, at a phone's 390 px and at 1400 px: forms,
-// stops, failures, plots and widths; and the speed figures. Writes a
-// screenshot to docs/web.png.
+// stops, failures, plots and widths; the two languages, the links, the
+// lessons, the move decided in the open and the projector view; and the
+// speed figures. Writes screenshots of the page in English, in Portuguese
+// and in the projector view to docs/ (through build/web/screens/).
 // usage: node web/test/check.mjs SITE (a folder to serve, or the page's URL) NATIVE_BUILD_DIR
 import puppeteer from 'puppeteer-core';
 import { mkdtempSync, readdirSync, statSync, rmSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { serve } from './serve.mjs';
 import { verdict, tally } from './verdict.mjs';
-import { root, studyOf, pageWidth } from './helpers.mjs';
+import { studyOf, pageWidth, screenshot } from './helpers.mjs';
 import { checkProgram, checkKeyboard, typeLines } from './console-checks.mjs';
-import { checkWatch, checkMany, checkExact } from './golden-checks.mjs';
+import { checkWatch, checkMany, checkManySide, checkExact } from './golden-checks.mjs';
 import { checkForms } from './form-checks.mjs';
 import { checkStops, checkPlots } from './job-checks.mjs';
-import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
+import { checkWidth, checkScreens, checkAxe, checkProjector } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLanguages } from './language-checks.mjs';
-import { checkLinks } from './link-checks.mjs';
-import { checkDecision } from './decision-checks.mjs';
+import { checkLinks, checkLessonLinks } from './link-checks.mjs';
+import { checkDecision, checkSide } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
@@ -32,7 +34,9 @@ async function checkGoldens(open) {
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
   await checkDecision(page);
+  await checkSide(page, study);
   const many = await checkMany(page, study);
+  await checkManySide(page, study);
   await checkExact(page, study, { method: 'anneal', code: 'gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
     'a short schedule in Gray code');
   await checkExact(page, study, { method: 'climb', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 },
@@ -46,7 +50,10 @@ async function checkGoldens(open) {
   await page.select('#watch-form [name=unit]', 'level');
   await page.focus('#watch-step');
   for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
-  await page.screenshot({ path: join(root, 'docs/web.png'), fullPage: true });
+  await screenshot(page, 'web.png');
+  await page.select('#language', 'pt');
+  await screenshot(page, 'web-pt.png');
+  await page.select('#language', 'en');
   await page.close();
   return { many, exact };
 }
@@ -99,6 +106,8 @@ async function main() {
   try {
     await checkLanguages(open);
     await checkLinks(open);
+    await checkLessonLinks(open);
+    await checkProjector(open);
     const speed = await checkGoldens(open);
     const phone = await checkUse(open, 390);
     const wide = await checkUse(open, 1400);

@@ -60,3 +60,16 @@ export async function checkDecision(page) {
     tried.delta === first.delta && tried.before === first.before && tried.proposed === first.proposed && addsUp(tried),
     `${tried.text} / ${first.text}`);
 }
+
+// The methods side by side from one seed: at the end, each method's row of
+// the table ends where sinc-study --trace --method of it ends.
+export async function checkSide(page, study) {
+  await fill(page, '#watch-form', { method: 'anneal', seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8 });
+  await press(page, '#watch-end');
+  const rows = await page.$$eval('#watch-side tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const legend = await page.$$eval('#watch-legend li', (lis) => lis.length);
+  const ends = ['anneal', 'climb'].map((method) => lines(study('--trace', '--method', method, '--seed', '37')).pop().split('\t').slice(3, 7));
+  const same = rows.length === 2 && rows.every((row, i) => row[0] === ['anneal', 'climb'][i] && row.slice(1).join(' ') === ends[i].join(' '));
+  verdict('side by side: anneal and climb from seed 37 stepped together, each ending as sinc-study --trace does, with a legend',
+    same && legend === 4, rows.map((r) => r.join(' ')).join(' | '));
+}

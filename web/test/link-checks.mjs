@@ -6,14 +6,14 @@ import { fill, walkReady, runPanel, waitText } from './helpers.mjs';
 
 const changes = {
   '#watch-form': { method: 'climb', code: 'gray', seed: 38, cooling: 0.95, initial: 50, final: 0.5, moves: 4, unit: 'one level', speed: 50 },
-  '#many-form': { method: 'sample', code: 'gray', runs: 300, seed: 7, cooling: 0.9, initial: 20, final: 0.2, moves: 3 },
+  '#many-form': { method: 'sample', code: 'gray', runs: 300, seed: 7, cooling: 0.9, initial: 20, final: 0.2, moves: 3, all: true },
   '#exact-form': { method: 'climb', code: 'gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
 };
 
 // Every control's value, and the language, the map's level and where the window is.
 const controls = (page) => page.evaluate(() => ({
   lang: document.documentElement.lang,
-  fields: [...document.querySelectorAll('form[id$=-form] [name]')].map((f) => `${f.form.id} ${f.name}=${f.value}`),
+  fields: [...document.querySelectorAll('form[id$=-form] [name]')].map((f) => `${f.form.id} ${f.name}=${f.type === 'checkbox' ? f.checked : f.value}`),
   level: document.getElementById('exact-level').value,
   exactInView: Math.abs(document.getElementById('exact').getBoundingClientRect().top) < 200 || window.scrollY > 1000,
   notes: [...document.querySelectorAll('#link-notes li')].map((li) => li.textContent),
@@ -56,4 +56,29 @@ async function checkBadLink(open) {
 export async function checkLinks(open) {
   await checkRoundTrip(open);
   await checkBadLink(open);
+}
+
+// Each lesson's Show me opens the page with the controls it names, its part in view.
+export async function checkLessonLinks(open) {
+  const page = await open('', 1400);
+  const hrefs = await page.$$eval('#lesson-list a.show-me', (as) => as.map((a) => a.getAttribute('href')));
+  await page.close();
+  const wrong = [];
+  for (const href of hrefs) {
+    const shown = await open(href, 1400);
+    const params = [...new URLSearchParams(href)].filter(([name]) => /^(watch|many|exact)-/.test(name));
+    if (params.some(([name]) => name === 'exact-level')) await waitText(shown, '#exact-state', / s\.$/, 60000);
+    const got = await shown.evaluate((list) => list.map(([name]) => {
+      const [part, field] = name.split('-');
+      const element = field === 'level' ? document.getElementById('exact-level') : document.getElementById(`${part}-form`).elements[field];
+      return element.type === 'checkbox' ? (element.checked ? 'on' : 'off') : element.value;
+    }), params);
+    const at = new URLSearchParams(href).get('at');
+    const inView = await shown.$eval(`#${at}`, (e) => e.getBoundingClientRect().top < innerHeight && e.getBoundingClientRect().bottom > 0);
+    params.forEach(([name, value], i) => got[i] !== value && wrong.push(`${href}: ${name} ${got[i]}`));
+    if (!inView) wrong.push(`${href}: ${at} not in view`);
+    await shown.close();
+  }
+  verdict('each lesson\'s Show me sets the controls it names and brings its part into view', hrefs.length === 6 && wrong.length === 0,
+    wrong.join(' | ') || `${hrefs.length} lessons`);
 }
