@@ -2,7 +2,9 @@
 # The page: builds it with the web preset (WebAssembly from Emscripten, the
 # scripts bundled from the npm packages of web/package-lock.json) and checks
 # it in headless Chromium against the native build (web/test/check.mjs),
-# which also redraws docs/web.png. Installs only what it needs: Emscripten,
+# which also checks the single file and leaves its screenshot in
+# build/web/web.png (cmake --build --preset web --target web_screenshot copies
+# it to docs/web.png). Installs only what it needs: Emscripten,
 # Chromium and npm. The native program and sinc-study come from build/release.
 # usage: .ci/web.sh [NATIVE_BUILD_DIR]
 set -euo pipefail
@@ -24,4 +26,7 @@ if [ ! -x "$native/sinc-anneal" ] || [ ! -x "$native/tools/sinc-study" ]; then
 fi
 
 cmake --workflow --preset web >/dev/null
-timeout 170 node web/test/check.mjs build/web/site "$native"
+# The engine's WebAssembly lanes print every bit as the plain lanes do.
+timeout 120 node build/web/exact_lanes.js | cmp - tests/golden/exact_lanes.out
+echo "exact engine in WebAssembly: every digest as the plain lanes'"
+timeout 240 node web/test/check.mjs build/web/site "$native"

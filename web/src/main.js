@@ -6,6 +6,7 @@ import { start_console } from './console.js';
 import { start_watch } from './watch.js';
 import { start_many } from './many.js';
 import { start_exact } from './exact.js';
+import { startWorker, compileWasm } from './workers.js';
 
 // ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
 const clock_text = new URLSearchParams(location.search).get('clock');
@@ -13,11 +14,10 @@ const fixed_clock = clock_text === null ? undefined : Number(clock_text);
 
 async function start() {
   const [wasm, glue] = await Promise.all([
-    // Compiled from its bytes, whatever type the file server gives it.
-    fetch(new URL('program.wasm', import.meta.url)).then((r) => r.arrayBuffer()).then((b) => WebAssembly.compile(b)),
+    compileWasm('program'),
     create_glue({ printErr: (line) => console.warn(line) }),
   ]);
-  const worker = () => new Worker(new URL('worker.js', import.meta.url), { type: 'module' });
+  const worker = () => startWorker('worker');
   start_watch(glue);
   start_many(glue, worker);
   start_exact(glue, worker);

@@ -2,7 +2,9 @@
 // dialogues and the native program, the watched search against the golden
 // trace, many searches and the exact panel against sinc-study, no console
 // error, no long task while a Worker computes, axe-core, the keyboard; and
-// the speed figures. Writes a screenshot to docs/web.png.
+// the speed figures; and the single file (file-check.mjs). Writes a
+// screenshot to web.png beside SITE_DIR, which the web_screenshot target
+// copies into docs/.
 // usage: node web/test/check.mjs SITE_DIR NATIVE_BUILD_DIR
 import puppeteer from 'puppeteer-core';
 import { execFileSync } from 'node:child_process';
@@ -12,6 +14,7 @@ import { join } from 'node:path';
 import { serve } from './serve.mjs';
 import { verdict, tally } from './verdict.mjs';
 import { check_program, check_keyboard, type_lines } from './console-checks.mjs';
+import { check_single_file } from './file-check.mjs';
 
 const [site, native] = process.argv.slice(2);
 const root = new URL('../../', import.meta.url).pathname;
@@ -174,8 +177,9 @@ async function main() {
     await page.select('#watch-form [name=unit]', 'level');
     await page.focus('#watch-step');
     for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
-    await page.screenshot({ path: join(root, 'docs/web.png'), fullPage: true });
+    await page.screenshot({ path: join(site, '../web.png'), fullPage: true });
     verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
+    await check_single_file(browser, join(site, '../single/sinc-anneal.html'), native);
     const bytes = readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
     const ready = readies[1]; // the first page also waits for the new browser to settle
     console.log(`figures: ready in ${readies.join(' and ')} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +

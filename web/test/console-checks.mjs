@@ -27,7 +27,7 @@ export async function type_lines(page, lines) {
 }
 
 // The native program on input, at a clock second that did not change while it ran.
-function native_session(program, input) {
+export function native_session(program, input) {
   for (;;) {
     const clock = Math.floor(Date.now() / 1000);
     const run = spawnSync(program, { input, encoding: 'latin1', timeout: 10000 });
