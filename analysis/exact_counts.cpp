@@ -67,7 +67,8 @@ void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t begin,
     const std::size_t first = quad_of(begin);
     const std::size_t last = quad_of(end);
     auto* near = reinterpret_cast<unsigned char*>(walk.near.data());
-    for (std::uint32_t i = grid.near_refusable_from[first]; i < grid.near_refusable_from[last]; ++i) {
+    for (std::uint32_t i = grid.near_refusable_from[first]; i < grid.near_refusable_from[last];
+         ++i) {
         const refusable_move& move = grid.near_refusable[i];
         const auto count = static_cast<float>(counts[move.rank]);
         std::memcpy(near + move.slot * sizeof count, &count, sizeof count);

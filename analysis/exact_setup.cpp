@@ -20,8 +20,8 @@ float delta_into(const std::vector<double>& f, std::int32_t s, std::int32_t weig
 
 // Adds the slots of rank (by slot) below end that a draw may refuse to
 // moves, quad after quad from slot begin, each quad's start to from.
-void list_refusable(const std::vector<std::uint32_t>& rank, std::uint32_t always,
-                    std::size_t begin, std::size_t per_quad, std::vector<refusable_move>& moves,
+void list_refusable(const std::vector<std::uint32_t>& rank, std::uint32_t always, std::size_t begin,
+                    std::size_t per_quad, std::vector<refusable_move>& moves,
                     std::vector<std::uint32_t>& from)
 {
     for (std::size_t q = 0; q < quads; ++q) {

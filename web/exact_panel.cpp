@@ -36,8 +36,7 @@ void report_level(const exact_level& level, void* context)
     const level_map map = map_of_level(level);
     page_exact_level(level.level + 1, shown.levels, level.temperature,
                      basin_share(level.current, shown.basins, 0), level.above, level.at_maximum,
-                     map.distance,
-                     map.current.data(), map.boltzmann.data(),
+                     map.distance, map.current.data(), map.boltzmann.data(),
                      static_cast<int>(map.current.size()));
 }
 } // namespace
