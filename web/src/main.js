@@ -3,7 +3,7 @@
 import 'uplot/dist/uPlot.min.css';
 import createProgram from './program.js';
 import { loadGlue } from './boundary.js';
-import { newWorker } from './workers.js';
+import { startWorker, compileWasm } from './workers.js';
 import { startConsole } from './console.js';
 import { startWatch } from './watch.js';
 import { startMany } from './many.js';
@@ -17,12 +17,8 @@ import { followControls, linkedLanguage, linkedProjector, keepInLink, noteLink }
 const clockText = new URLSearchParams(location.search).get('clock');
 const fixedClock = clockText === null ? undefined : Number(clockText);
 
-// The program's module, compiled from its bytes, whatever type the file server gives it.
-async function loadProgram() {
-  const response = await fetch(new URL('program.wasm', import.meta.url));
-  if (!response.ok) throw new Error(`program.wasm: ${response.status} ${response.statusText}`);
-  return WebAssembly.compile(await response.arrayBuffer());
-}
+// Every panel that computes has a Worker of its own.
+const newWorker = () => startWorker('worker');
 
 const sayIn = (id, key, params) => say(document.getElementById(id), key, params);
 const failure = (error) => String(error?.message ?? error);
@@ -45,7 +41,7 @@ async function startGlue() {
 
 async function startProgram() {
   try {
-    await startConsole(createProgram, await loadProgram(), fixedClock);
+    await startConsole(createProgram, await compileWasm('program'), fixedClock);
     return true;
   } catch (error) {
     sayIn('console-state', 'program.failedStart', { why: failure(error) });

@@ -5,7 +5,7 @@ import { buildForm, liveForm, readForm } from './forms.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
 import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
-import { traceTable } from './trace.js';
+import { traceTable, rowsOf } from './trace.js';
 import { player, bindKeys } from './playing.js';
 import { jobRunner, showTable, showColumns } from './panels.js';
 import { say, unsay } from './texts.js';
@@ -104,7 +104,7 @@ export function startWatch(glue, newWorker) {
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
-    panel.walk = { moves, beside: reply.beside, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
+    panel.walk = { moves, beside: reply.beside, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
     view.trial.show(moves.fromState[0], true);
     delete form.dataset.pending;
     say(state, 'watch.ready', { moves: panel.walk.length });

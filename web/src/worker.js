@@ -54,8 +54,12 @@ function watchJob(glue, settings, reply) {
   if (walk === null) throw new Error('the glue refused the schedule');
   const beside = {}; // the other methods from the same seed, stepped together on the page
   for (const method of settings.beside ?? []) beside[method] = glue.watchSearch({ ...settings, method }, () => {});
-  const buffers = [walk, ...Object.values(beside)].flatMap((columns) => Object.values(columns).map((column) => column.buffer));
-  reply({ walk, beside, rows: rows.join('\n') }, buffers); // one string: a quick copy
+  // One string and where each row starts in it: a quick copy, and the page
+  // cuts out only the rows it shows.
+  const starts = new Int32Array(rows.length + 1);
+  rows.forEach((row, i) => { starts[i + 1] = starts[i] + row.length + 1; });
+  const columns = [walk, ...Object.values(beside)].flatMap((moves) => Object.values(moves).map((column) => column.buffer));
+  reply({ walk, beside, rows: { text: rows.join('\n'), starts } }, [...columns, starts.buffer]);
 }
 
 function exactJob(glue, settings, reply) {

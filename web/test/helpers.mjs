@@ -2,19 +2,11 @@
 // panel, reading its tables, and the native tools to compare with.
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
-import { mkdirSync, copyFileSync } from 'node:fs';
 
 export const root = new URL('../../', import.meta.url).pathname;
 export const lines = (text) => text.trimEnd().split('\n');
 export const pause = (ms) => new Promise((done) => setTimeout(done, ms));
 
-// A screenshot of page into build/web/screens/NAME, copied into docs/ for the README.
-export async function screenshot(page, name, fullPage = true) {
-  const folder = join(root, 'build/web/screens');
-  mkdirSync(folder, { recursive: true });
-  await page.screenshot({ path: join(folder, name), fullPage });
-  copyFileSync(join(folder, name), join(root, 'docs', name));
-}
 
 // sinc-study of the native build in folder native, on args.
 export const studyOf = (native) => (...args) =>

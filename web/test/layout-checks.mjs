@@ -2,7 +2,8 @@
 // own box, plots follow their box's width; and axe-core finds nothing.
 import { createRequire } from 'node:module';
 import { verdict } from './verdict.mjs';
-import { pageWidth, pause, screenshot } from './helpers.mjs';
+import { join } from 'node:path';
+import { pageWidth, pause } from './helpers.mjs';
 
 // Checks that the page at its current width does not scroll sideways; returns its width.
 export async function checkWidth(page, width, after) {
@@ -35,7 +36,8 @@ export async function checkAxe(page, at) {
 
 // The projector view from a link at 1920 px: every text at least 24 px,
 // thicker lines, no sideways scroll, axe-core clean; its toggle goes back.
-export async function checkProjector(open) {
+// Leaves a screenshot in the folder shot.
+export async function checkProjector(open, shot) {
   const page = await open('?view=projector&lang=pt&at=watch', 1920);
   const looks = await page.evaluate(() => {
     const texts = [...document.querySelectorAll('body *')].filter((e) => e.offsetParent !== null &&
@@ -49,7 +51,7 @@ export async function checkProjector(open) {
   await checkAxe(page, 'in the projector view:');
   await page.setViewport({ width: 1920, height: 1080 });
   await page.$eval('#watch-plot', (e) => e.scrollIntoView({ block: 'center' }));
-  await screenshot(page, 'web-projector.png', false);
+  await page.screenshot({ path: join(shot, 'web-projector.png') });
   await Promise.all([page.waitForNavigation({ timeout: 20000 }), page.click('#projector')]);
   await page.waitForSelector('body[data-ready]', { timeout: 20000 });
   const back = await page.evaluate(() => !document.documentElement.classList.contains('projector') && !location.search.includes('view='));
