@@ -15,24 +15,6 @@ std::int32_t threads_of(const study_options& o)
     return static_cast<std::int32_t>(o.threads);
 }
 
-// The probability that draws independent uniform draws meet one of the
-// grid's points that a share of the grid holds.
-double chance_of_meeting(double share, std::int64_t draws)
-{
-    const double miss = 1.0 - share;
-    return 1.0 - std::pow(miss, static_cast<double>(draws));
-}
-
-// Sampling's figures: its draws are uniform, so only how many points are
-// above the target and how many are best points matters.
-exact_result sampling_result(const landscape& land, const schedule& plan)
-{
-    const std::int64_t draws = examined_per_run(plan);
-    const double above_share = static_cast<double>(points_above(land, land.target)) / grid_points;
-    const double best_share = static_cast<double>(best_points(land)) / grid_points;
-    return {chance_of_meeting(above_share, draws), chance_of_meeting(best_share, draws), {}, 0};
-}
-
 void print_basins(const landscape& land, const exact_result& result)
 {
     const std::vector<grid_peak> peaks = grid_peaks(land);
@@ -103,7 +85,7 @@ void print_exact_table(const study_options& o)
 {
     std::puts(exact_header(o.land).c_str());
     const bool sampling = o.method == study_method::sample;
-    const exact_result result = sampling ? sampling_result(o.land, o.plan) : run_exact(o, nullptr);
+    const exact_result result = sampling ? sampling_exact(o.land, o.plan) : run_exact(o, nullptr);
     std::puts(exact_row(o.method, o.plan, result.above, result.at_maximum).c_str());
     if (!sampling)
         print_basins(o.land, result);

@@ -68,6 +68,16 @@ std::string exact_partial_row(study_method method, const schedule& plan, const v
     return exact_row(method, plan, level["above"].as<double>(), level["atMaximum"].as<double>());
 }
 
+// sinc-study --exact's row for sampling on plan, from its formula (no
+// engine runs), or null when the plan examines no solution or never ends.
+val sampling_row(const schedule& plan)
+{
+    if (examined_per_run(plan) <= 0)
+        return val::null();
+    const exact_result result = sampling_exact(shown_landscape(), plan);
+    return val(exact_row(study_method::sample, plan, result.above, result.at_maximum));
+}
+
 // The x at the middle of the map's bar number bar, where the page draws it.
 double map_bar_x(std::int32_t bar)
 {
@@ -80,4 +90,5 @@ EMSCRIPTEN_BINDINGS(exact_panel)
     emscripten::function("exactAnswer", &exact_answer);
     emscripten::function("exactRow", &exact_partial_row);
     emscripten::function("mapBarX", &map_bar_x);
+    emscripten::function("samplingRow", &sampling_row);
 }

@@ -14,29 +14,40 @@
 using emscripten::val;
 
 namespace {
+// A move tried by hand: where from and to (integer values), f of each as the
+// search reads them, the change of f, the draw (no_draw when none) and the outcome.
+struct trial {
+    std::int32_t from;
+    std::int32_t to;
+    double before;
+    double proposed;
+    float delta;
+    double draw;
+    bool taken;
+};
+
 // The move's figures by the names the page reads them by.
-val trial_report(coding code, std::int32_t from, std::int32_t to, double before, double proposed,
-                 float delta, double temperature, double draw, bool taken)
+val trial_report(coding code, const trial& move, double temperature)
 {
-    val move = val::object();
-    move.set("to", to);
-    move.set("fromPoint", point_of(code, from));
-    move.set("toPoint", point_of(code, to));
-    move.set("before", before);
-    move.set("proposed", proposed);
-    move.set("delta", delta);
-    move.set("chance", std::exp(delta / temperature));
-    move.set("draw", draw);
-    move.set("taken", taken);
-    return move;
+    val report = val::object();
+    report.set("to", move.to);
+    report.set("fromPoint", point_of(code, move.from));
+    report.set("toPoint", point_of(code, move.to));
+    report.set("before", move.before);
+    report.set("proposed", move.proposed);
+    report.set("delta", move.delta);
+    report.set("chance", std::exp(move.delta / temperature));
+    report.set("draw", move.draw);
+    report.set("taken", move.taken);
+    return report;
 }
 
 // Flips bit (0 the most significant) of the solution of integer value
 // state, read in code, and decides the move at temperature as method does,
 // its draw the one after earlier draws of a source seeded with seed.
 // Returns {to, fromPoint, toPoint, before, proposed, delta, chance, draw,
-// taken} (draw no_draw
-// when it takes none), or null for a bit, state or temperature out of range.
+// taken} (draw no_draw when it takes none), or null for a bit, state or
+// temperature out of range.
 val try_move(study_method method, coding code, std::int32_t state, std::int32_t bit,
              double temperature, std::uint32_t seed, std::int32_t earlier)
 {
@@ -52,10 +63,9 @@ val try_move(study_method method, coding code, std::int32_t state, std::int32_t 
     seed_random(seed);
     for (std::int32_t i = 0; i < earlier; ++i)
         next_random();
-    double draw = no_draw;
-    const bool taken = move_taken(rule_of(method), delta, temperature, &draw);
-    return trial_report(code, state, to, at(state), static_cast<float>(at(to)), delta, temperature,
-                        draw, taken);
+    trial move{state, to, at(state), static_cast<float>(at(to)), delta, no_draw, false};
+    move.taken = move_taken(rule_of(method), delta, temperature, &move.draw);
+    return trial_report(code, move, temperature);
 }
 } // namespace
 

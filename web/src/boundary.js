@@ -44,6 +44,8 @@ export function boundaryOf(module) {
     // The exact row after level, as exactAnswer's onLevel got it: that of a job stopped there.
     exactRow: ({ method: m, plan }, level) => module.exactRow(method(m), plan, level),
     mapBarX: (bar) => module.mapBarX(bar),
+    // The exact row of sampling on plan, from its formula, or null when plan examines none.
+    samplingRow: (plan) => module.samplingRow(plan),
     // One move chosen by hand: bit (0 the most significant) of state flipped
     // at temperature and decided as method does, with the draw after earlier
     // draws of a source seeded with seed: {to, before, proposed, delta,

@@ -76,14 +76,23 @@ export function startExact(glue, newWorker) {
   const charts = startCharts(glue);
   showColumns(document.getElementById('exact-columns'), glue.facts.headers.exact);
   let job = null; // {settings, levels}, the one under way
-  // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
-  const end = (ended, row) => {
+  // Ends the job: its rows (the first of the last level done when it was stopped), its charts, its words.
+  const end = (ended, rows) => {
     const { levels } = job;
     job = null;
-    if (row) showTable(panel.table, glue.facts.headers.exact, [row]);
+    if (rows[0]) showTable(panel.table, glue.facts.headers.exact, rows.filter(Boolean));
     panel.bar.value = levels.length;
     charts.draw(levels);
     panel.finish(...endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
+  };
+  // The other method that moves, worked out after the first for its row alone, and sampling's formula.
+  const besideIt = (settings, runJob, seconds) => {
+    const method = glue.facts.movingMethods.find((name) => name !== settings.method);
+    runJob('exact', { ...settings, method, quiet: true }, (reply) => {
+      if ('row' in reply) job.beside = reply.row;
+      if ('failed' in reply) return panel.finish('exact.failed', { why: reply.failed });
+      if ('done' in reply) end({ seconds: seconds + reply.seconds }, [job.row, job.beside, glue.samplingRow(settings.plan)]);
+    });
   };
   const panel = jobPanel('exact', glue, newWorker, {
     options: { moving: true },
@@ -91,7 +100,7 @@ export function startExact(glue, newWorker) {
     stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
       runJob.end();
       const last = job.levels[job.levels.length - 1];
-      end({ stopped: true }, last && glue.exactRow(job.settings, last));
+      end({ stopped: true }, [job.row ?? (last && glue.exactRow(job.settings, last))]);
     },
     begin: (settings, runJob) => {
       job = { settings, levels: [] };
@@ -113,7 +122,8 @@ export function startExact(glue, newWorker) {
           charts.draw(job.levels);
           return panel.finish('exact.failed', { why: reply.failed });
         }
-        if ('done' in reply) end({ seconds: reply.seconds }, job.row);
+        if ('done' in reply && settings.all) besideIt(settings, runJob, reply.seconds);
+        else if ('done' in reply) end({ seconds: reply.seconds }, [job.row]);
       });
     },
   });

@@ -63,8 +63,8 @@ function watchJob(glue, settings, reply) {
 }
 
 function exactJob(glue, settings, reply) {
-  const row = glue.exactAnswer(settings, (level) =>
-    reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
+  const row = glue.exactAnswer(settings, (level) => // settings.quiet: the row alone
+    settings.quiet || reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
   if (row === null) throw new Error('the glue refused the schedule');
   reply({ row });
 }

@@ -17,7 +17,7 @@ import { serve } from './serve.mjs';
 import { verdict, tally, scope } from './verdict.mjs';
 import { root, studyOf, pageWidth } from './helpers.mjs';
 import { checkProgram, checkKeyboard, typeLines } from './console-checks.mjs';
-import { checkWatch, checkMany, checkManySide, checkExact } from './golden-checks.mjs';
+import { checkWatch, checkMany, checkManySide, checkExact, checkExactSide } from './golden-checks.mjs';
 import { checkForms } from './form-checks.mjs';
 import { checkStops, checkPlots } from './job-checks.mjs';
 import { checkWidth, checkScreens, checkAxe, checkProjector } from './layout-checks.mjs';
@@ -47,6 +47,7 @@ async function checkGoldens(open, shot) {
     'a short schedule in Gray code');
   await checkExact(page, study, { method: 'climb', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 },
     'a short schedule, climbing');
+  await checkExactSide(page, study);
   const exact = await checkExact(page, study, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
     "the program's schedule");
   await checkKeyboard(page);

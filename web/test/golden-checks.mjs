@@ -78,3 +78,15 @@ export async function checkManySide(page, study) {
     rows.join('\n') === native.join('\n') && series === 3, rows.join(' | '));
   await fill(page, '#many-form', { all: false, code: 'binary' });
 }
+
+// Anneal and climb side by side in the exact panel, with sampling's formula: their rows as sinc-study --exact's.
+export async function checkExactSide(page, study) {
+  const fields = { method: 'anneal', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 };
+  await fill(page, '#exact-form', { ...fields, all: true });
+  await runPanel(page, '#exact-run', '#exact-state', 60000);
+  const rows = (await tableRows(page, '#exact-table')).slice(1);
+  const native = ['anneal', 'climb', 'sample'].map((method) => lines(study('--exact', ...argumentsOf({ ...fields, method })))[1]);
+  verdict('the exact panel side by side: anneal, climb and sampling\'s formula as sinc-study --exact gives them',
+    rows.join('\n') === native.join('\n'), rows.join(' | '));
+  await fill(page, '#exact-form', { all: false });
+}

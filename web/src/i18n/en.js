@@ -182,6 +182,7 @@ export default {
   'exact.title': '4. Exactly',
   'exact.intro': 'Instead of counting runs, the exact engine carries the probability of every one of the {points} points forward move by move, from a uniform start, with each of its possible draws counted. The map shows, for a level you choose, where the search is (bars) beside the Boltzmann distribution at that T, which annealing would settle on if T stayed put; the distance between the two shows how far from equilibrium the search is. The row gives the same nine digits as `sinc-study --exact`.',
   'exact.schedule': 'Schedule',
+  'exact.all': 'Anneal and climb side by side, with sampling\'s formula',
   'exact.run': 'Work it out',
   'exact.progress': 'Levels worked out',
   'exact.tableBox': 'The row of sinc-study --exact',

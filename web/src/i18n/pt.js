@@ -182,6 +182,7 @@ export default {
   'exact.title': '4. Exatamente',
   'exact.intro': 'Em vez de contar buscas, o motor exato leva adiante, movimento a movimento, a probabilidade de cada um dos {points} pontos, a partir de um início uniforme, contando cada sorteio possível. O mapa mostra, para um nível escolhido, onde a busca está (barras) ao lado da distribuição de Boltzmann nessa T, na qual o recozimento se assentaria se T ficasse parada; a distância entre as duas mostra quão longe do equilíbrio a busca está. A linha dá os mesmos nove dígitos que `sinc-study --exact`.',
   'exact.schedule': 'Plano',
+  'exact.all': 'Recozimento e subida lado a lado, com a fórmula da amostragem',
   'exact.run': 'Calcular',
   'exact.progress': 'Níveis calculados',
   'exact.tableBox': 'A linha de sinc-study --exact',
