@@ -136,16 +136,23 @@ TEST(draws_taking, counts_the_draws_as_a_count_of_every_draw_does)
     }
 }
 
+// On every shape of schedule: 4 levels from T = 1 down to 0.125, climbing
+// on the geometric one only, since a climb only counts the levels.
 TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
 {
     const std::vector<double> f = problem_objective_table(coding::binary);
-    const schedule plan{0.5, 1.0, 0.1, 2}; // 4 levels, from T = 1 to 0.125
-    for (const move_rule rule : {move_rule::anneal, move_rule::climb}) {
+    const std::pair<schedule, move_rule> cases[] = {
+        {{0.5, 1.0, 0.1, 2}, move_rule::anneal},
+        {{0.5, 1.0, 0.1, 2}, move_rule::climb},
+        {{0, 1.0, 0.125, 2, cooling_shape::linear, 4}, move_rule::anneal},
+        {{0, 1.0, 0.125, 2, cooling_shape::logarithmic, 4}, move_rule::anneal},
+        {{0, 1.0, 0.125, 2, cooling_shape::fast, 4}, move_rule::anneal}};
+    for (const auto& [plan, rule] : cases) {
         chain_check check{f, rule, plan.moves_per_level, plain_start(f)};
         EXPECT_EQ(
             exact_search(rule, coding::binary, plan, 2, compare_with_plain_chain, &check).levels,
             4);
-        EXPECT_LT(check.worst, 1e-12) << static_cast<int>(rule);
+        EXPECT_LT(check.worst, 1e-12) << shape_names[static_cast<int>(plan.shape)];
     }
 }
 

@@ -209,10 +209,10 @@ unsigned all_cores()
 reliability_options parse_reliability_options(int argc, char** argv)
 {
     CLI::App app("Runs many searches with the program's schedule (or another --schedule\n"
-                 "between its ends), run i from a random start with seed S + i, and prints the share that reached an objective above 1.5\n"
-                 "and the share whose best point reached lies in each local maximum's basin,\n"
-                 "then the distribution of the best objective reached as \"low high share\"\n"
-                 "rows, for plotting.",
+                 "between its ends), run i from a random start with seed S + i, and prints\n"
+                 "the share that reached an objective above 1.5 and the share whose best\n"
+                 "point reached lies in each local maximum's basin, then the distribution of\n"
+                 "the best objective reached as \"low high share\" rows, for plotting.",
                  "sinc-reliability");
     set_up(app);
     reliability_options o;

@@ -42,7 +42,8 @@ schedule settle_shape(const CLI::App& app, const shape_choice& choice, const sch
         return plan;
     }
     const std::string name = shape_names[static_cast<int>(choice.shape)];
-    if (levels_given && app.count("--cooling") > 0)
+    const CLI::Option* cooling = app.get_option_no_throw("--cooling"); // sinc-study's alone
+    if (levels_given && cooling != nullptr && cooling->count() > 0)
         fail(tool, "--levels does not go with --cooling: the " + name +
                        " schedule cools in the levels given");
     if (plan.final_temperature <= 0)
