@@ -60,7 +60,9 @@ inline double shape_constant(const schedule& plan)
     const double ratio = plan.initial_temperature / plan.final_temperature;
     const double above_one = ratio - 1.0;
     const double last = static_cast<double>(plan.levels - 1);
-    const double spread = plan.shape == cooling_shape::logarithmic ? std::log(static_cast<double>(plan.levels)) : last;
+    const double spread = plan.shape == cooling_shape::logarithmic
+                              ? std::log(static_cast<double>(plan.levels))
+                              : last;
     return above_one / spread;
 }
 

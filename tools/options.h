@@ -25,9 +25,9 @@ struct study_options {
     bool sweep = false;
     bool every_method = false; // with sweep: all three methods, not only method
     bool trace = false;
-    bool every_move = false; // with trace: a row per move, not per level
-    bool exact = false;      // probabilities worked out, not runs counted
-    bool map = false;        // with exact: where the search is, level by level
+    bool every_move = false;     // with trace: a row per move, not per level
+    bool exact = false;          // probabilities worked out, not runs counted
+    bool map = false;            // with exact: where the search is, level by level
     bool time_to_target = false; // each method's chance of the target, level by level
     unsigned threads = all_cores();
     coding code = coding::binary; // how a vector stands for a grid point

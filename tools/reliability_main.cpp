@@ -72,10 +72,8 @@ int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
     const std::vector<double> table = problem_objective_table(o.code);
-    const run_setup setup{
-        study_method::anneal, o.plan, nullptr, nullptr, table.data(), o.code};
-    progress shown =
-        start_progress("sinc-reliability", o.runs, examined_per_run(o.plan) * o.runs);
+    const run_setup setup{study_method::anneal, o.plan, nullptr, nullptr, table.data(), o.code};
+    progress shown = start_progress("sinc-reliability", o.runs, examined_per_run(o.plan) * o.runs);
     const std::vector<run_outcome> outcomes = run_many(setup, o.seed, o.runs, o.threads, shown);
     clear_progress(shown);
     print_shares(outcomes, o.seed);

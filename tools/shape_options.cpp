@@ -50,12 +50,12 @@ schedule settle_shape(const CLI::App& app, const shape_choice& choice, const sch
         fail(tool, "the " + name + " schedule needs --final above 0, not " +
                        shown(plan.final_temperature));
     const schedule shaped = shaped_schedule(plan, choice.shape, choice.levels);
-    const std::int64_t examined =
-        static_cast<std::int64_t>(shaped.levels) * shaped.moves_per_level;
+    const std::int64_t examined = static_cast<std::int64_t>(shaped.levels) * shaped.moves_per_level;
     if (levels_given && examined > most_examined)
         fail(tool, std::to_string(shaped.levels) + " levels of " +
                        std::to_string(shaped.moves_per_level) + " moves examine " +
-                       std::to_string(examined) + " solutions a run, over the 10000000 the "
-                                                  "tools take");
+                       std::to_string(examined) +
+                       " solutions a run, over the 10000000 the "
+                       "tools take");
     return shaped;
 }

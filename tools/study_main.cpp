@@ -96,12 +96,12 @@ void print_runs_time_to_target(const study_options& o)
 {
     const std::vector<double> table = problem_objective_table(o.code);
     const auto methods = static_cast<long>(std::size(method_names));
-    progress shown = start_progress("sinc-study", methods * o.runs,
-                                    examined_per_run(o.plan) * methods * o.runs);
+    progress shown =
+        start_progress("sinc-study", methods * o.runs, examined_per_run(o.plan) * methods * o.runs);
     target_curves curves{o.plan.moves_per_level, {}};
     for (long m = 0; m < methods; ++m) {
-        run_setup setup{static_cast<study_method>(m), o.plan, nullptr, nullptr, table.data(),
-                        o.code};
+        run_setup setup{
+            static_cast<study_method>(m), o.plan, nullptr, nullptr, table.data(), o.code};
         setup.find_time_to_target = true;
         curves.reached[m] = runs_curve(run_many(setup, o.seed, o.runs, o.threads, shown), o.plan);
     }
