@@ -63,16 +63,19 @@ for plan in "${budgets[@]}"; do
     --cooling "$cooling" | grep -v '^#'
 done | awk 'NR == 1 || !/^method/' > "$out/budget.tsv"
 # Every shape between the same ends at 8 moves a level, in as many levels
-# as the geometric one takes to cool through them in the budget.
+# as the geometric one takes to cool through them in the budget; the
+# geometric row is the budget table's.
+head -n 1 "$out/budget.tsv" > "$out/shapes.tsv"
 for plan in "${ends[@]}"; do
   read -r initial final <<<"$plan"
-  cooling=$(awk -v i="$initial" -v f="$final" -v b="$budget" \
-    'BEGIN { printf "%.6g", exp(log(f / i) / (b / 8 - 0.5)) }')
-  for shape in geometric linear logarithmic fast; do
+  awk -F '\t' -v i="$initial" -v f="$final" '$3 == i && $4 == f && $5 == 8' "$out/budget.tsv"
+  cooling=$(awk -F '\t' -v i="$initial" -v f="$final" '$3 == i && $4 == f && $5 == 8 { print $2 }' \
+    "$out/budget.tsv")
+  for shape in linear logarithmic fast; do
     "$tools/sinc-study" --exact --initial "$initial" --final "$final" --cooling "$cooling" \
       --schedule "$shape" | grep -v '^#'
   done
-done | awk 'NR == 1 || !/^method/' > "$out/shapes.tsv"
+done | grep -v '^method' >> "$out/shapes.tsv"
 # The time to target at the program's schedule, exactly and from runs.
 "$tools/sinc-study" --exact --time-to-target "${schedule[@]}" > "$out/time-to-target.tsv"
 "$tools/sinc-study" --time-to-target --runs "$runs" "${schedule[@]}" > "$out/time-to-target-runs.tsv"

@@ -23,5 +23,5 @@ plot data using (column("examined")):(column("anneal")) with lines lw 2 lc rgb "
           title "climb, exact", \
      data using (column("examined")):(column("sample")) with lines lw 2 lc rgb "#2ca02c" \
           title "sample, exact (its formula)", \
-     runs every 4 using (column("examined")):(column("anneal")) with points pt 7 ps 0.4 \
+     runs every 4 using (column("examined")):(column("anneal")) with points pt 7 ps 0.7 \
           lc rgb "#000000" title sprintf("anneal, %d seeded runs (every 4th level)", count)
