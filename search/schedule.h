@@ -93,20 +93,18 @@ inline double shaped_temperature(const schedule& plan, double c, std::int64_t k)
 template <typename Visit>
 std::int64_t for_each_level(const schedule& plan, Visit&& visit)
 {
+    // One loop and one call of visit for every shape, so that visit is
+    // inlined as it was for the geometric one alone (T_0 is T0 in each).
+    const bool shaped = plan.shape != cooling_shape::geometric;
+    if (shaped && !shaped_levels_run(plan))
+        return 0;
+    const double c = shaped ? shape_constant(plan) : 0.0;
     std::int64_t level = 0;
-    if (plan.shape != cooling_shape::geometric) {
-        if (!shaped_levels_run(plan))
-            return 0;
-        const double c = shape_constant(plan);
-        for (; level < plan.levels; ++level)
-            if (!visit(level, shaped_temperature(plan, c, level)))
-                return level;
-        return level;
-    }
-    for (double t = plan.initial_temperature; level_runs(plan, t); t = next_temperature(plan, t)) {
+    for (double t = plan.initial_temperature; shaped ? level < plan.levels : level_runs(plan, t);) {
         if (!visit(level, t))
             return level;
         ++level;
+        t = shaped ? shaped_temperature(plan, c, level) : next_temperature(plan, t);
     }
     return level;
 }
