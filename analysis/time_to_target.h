@@ -9,6 +9,7 @@
 #include "study.h"
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 // Each method's chance of having reached the target by the end of each

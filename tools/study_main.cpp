@@ -90,6 +90,7 @@ void print_trace(const study_options& o)
         {o.method, o.plan, o.every_move ? show_move : trace_move, &count, table.data(), o.code},
         o.seed);
 }
+
 // The time to target from o.runs runs of every method, run i from seed
 // o.seed + i for each.
 void print_runs_time_to_target(const study_options& o)
