@@ -128,7 +128,7 @@ TEST(schedule_shapes, the_time_to_target_of_runs_agrees_with_the_exact_one)
     const auto runs = table_of("sinc-study --runs 3000" + plan);
     ASSERT_EQ(exact.size(), 41u);
     ASSERT_EQ(runs.size(), 41u);
-    for (const std::size_t level : {1, 5, 12, 25, 40}) {
+    for (const std::size_t level : {1U, 5U, 12U, 25U, 40U}) {
         ASSERT_EQ(runs[level].at(1), exact[level].at(1));
         for (std::size_t method = 2; method < 5; ++method) {
             const double p = std::stod(exact[level].at(method));
