@@ -5,28 +5,27 @@
 #include <algorithm>
 #include <cmath>
 
-double sampling_chance(std::int64_t targets, std::int64_t draws)
+double sampling_chance(double share, std::int64_t draws)
 {
-    const double share = static_cast<double>(targets) / grid_points;
     const double miss = 1.0 - share;
     return 1.0 - std::pow(miss, static_cast<double>(draws));
 }
 
-std::int64_t points_above_threshold()
+double share_above_threshold()
 {
     std::int64_t above = 0;
     for (std::int32_t k = 0; k < grid_points; ++k)
         above += succeeds(grid_objective(k)) ? 1 : 0;
-    return above;
+    return static_cast<double>(above) / grid_points;
 }
 
 std::vector<double> sampling_curve(const schedule& plan)
 {
-    const std::int64_t targets = points_above_threshold();
+    const double share = share_above_threshold();
     const std::int64_t levels = examined_per_run(plan) / plan.moves_per_level;
     std::vector<double> curve;
     for (std::int64_t level = 1; level <= levels; ++level)
-        curve.push_back(sampling_chance(targets, level * plan.moves_per_level));
+        curve.push_back(sampling_chance(share, level * plan.moves_per_level));
     return curve;
 }
 

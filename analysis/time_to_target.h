@@ -20,11 +20,13 @@ struct target_curves {
 };
 
 // Returns the chance that draws independent uniform draws over the grid
-// meet one of targets points: 1 - (1 - targets / 131072)^draws.
-double sampling_chance(std::int64_t targets, std::int64_t draws);
+// meet one of the points that hold share of it: 1 - (1 - share)^draws, the
+// share of m points m / 131072.
+double sampling_chance(double share, std::int64_t draws);
 
-// Returns the grid points whose objective, narrowed, succeeds: 471.
-std::int64_t points_above_threshold();
+// Returns the share of the grid whose objective, narrowed, succeeds:
+// 471 / 131072.
+double share_above_threshold();
 
 // Returns sampling's exact curve on plan: level l ends after (l + 1) *
 // moves_per_level draws, the start among them.

@@ -21,7 +21,10 @@ std::int32_t threads_of(const study_options& o)
 exact_result sampling_result(const schedule& plan)
 {
     const std::int64_t draws = examined_per_run(plan);
-    return {sampling_chance(points_above_threshold(), draws), sampling_chance(1, draws), {}, 0};
+    return {sampling_chance(share_above_threshold(), draws),
+            sampling_chance(1.0 / grid_points, draws),
+            {},
+            0};
 }
 
 void print_basins(const exact_result& result)
