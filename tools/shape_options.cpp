@@ -13,10 +13,11 @@ void add_shape_options(CLI::App& app, shape_choice* choice)
                    if (name == shape_names[s])
                        choice->shape = static_cast<cooling_shape>(s);
            },
-           "how T falls from --initial to --final:\n"
-           "geometric (the program's: times --cooling\n"
-           "after each level, while T is above --final),\n"
-           "or in --levels levels: linear, logarithmic\n"
+           "how T falls from the initial temperature T0\n"
+           "to the final one: geometric (the program's:\n"
+           "times the cooling factor after each level,\n"
+           "while T is above the final one), or in L\n"
+           "levels: linear, logarithmic\n"
            "(T0 / (1 + c ln(1 + k))) or fast\n"
            "(T0 / (1 + c k)); rows show the shape's name\n"
            "where the cooling factor stands")
