@@ -160,10 +160,14 @@ TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
 // study and the engine all run that many.
 TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
 {
-    const std::pair<schedule, std::int64_t> cases[] = {{problem_schedule, 227},
-                                                       {{0.5, 1.0, 0.1, 3}, 4},
-                                                       {{0.9, 1.0, 1.0, 2}, 0},
-                                                       {{0.99, 10.0, 9.0, 1}, 11}};
+    const std::pair<schedule, std::int64_t> cases[] = {
+        {problem_schedule, 227},
+        {{0.5, 1.0, 0.1, 3}, 4},
+        {{0.9, 1.0, 1.0, 2}, 0},
+        {{0.99, 10.0, 9.0, 1}, 11},
+        {{0, 10.0, 0.1, 2, cooling_shape::fast, 2}, 2},
+        {{0, 10.0, 0.0, 2, cooling_shape::fast, 5}, 0},
+        {{0, 1.0, 2.0, 2, cooling_shape::linear, 5}, 0}};
     for (const auto& [plan, levels] : cases) {
         EXPECT_EQ(level_count(plan, 1000), levels);
         EXPECT_EQ(examined_per_run(plan), levels * plan.moves_per_level);
