@@ -167,7 +167,8 @@ TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
         {{0.99, 10.0, 9.0, 1}, 11},
         {{0, 10.0, 0.1, 2, cooling_shape::fast, 2}, 2},
         {{0, 10.0, 0.0, 2, cooling_shape::fast, 5}, 0},
-        {{0, 1.0, 2.0, 2, cooling_shape::linear, 5}, 0}};
+        {{0, 1.0, 2.0, 2, cooling_shape::linear, 5}, 0},
+        {{0, 1.0, 1.0, 2, cooling_shape::linear, 5}, 0}};
     for (const auto& [plan, levels] : cases) {
         EXPECT_EQ(level_count(plan, 1000), levels);
         EXPECT_EQ(examined_per_run(plan), levels * plan.moves_per_level);
