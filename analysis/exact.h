@@ -48,12 +48,6 @@ exact_result exact_search(const landscape& land, move_rule rule, coding code, co
 
 // --- Figures of a distribution (exact_figures.cpp) ------------------------
 
-// Returns sampling's exact figures on land for plan: the probability that
-// as many independent uniform draws as a run of plan examines meet a point
-// above land.target, and a best point (no basins, no levels). A plan that
-// examines none gives 0.
-exact_result sampling_exact(const landscape& land, const schedule& plan);
-
 // Returns the probability that current (grid_points values) puts on the
 // basin of peak (basins from grid_basins); 0 for a peak that owns no point.
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,

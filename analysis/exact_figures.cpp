@@ -3,30 +3,9 @@
 // with the distance to it. Nothing here runs the engine.
 
 #include "exact.h"
-#include "study.h"
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-// The probability that draws independent uniform draws meet one of the
-// grid's points that a share of the grid holds.
-double chance_of_meeting(double share, std::int64_t draws)
-{
-    const double miss = 1.0 - share;
-    return 1.0 - std::pow(miss, static_cast<double>(draws));
-}
-} // namespace
-
-// Sampling's draws are uniform, so only how many points are above the
-// target and how many are best points matters.
-exact_result sampling_exact(const landscape& land, const schedule& plan)
-{
-    const std::int64_t draws = std::max<std::int64_t>(examined_per_run(plan), 0);
-    const double above_share = static_cast<double>(points_above(land, land.target)) / grid_points;
-    const double best_share = static_cast<double>(best_points(land)) / grid_points;
-    return {chance_of_meeting(above_share, draws), chance_of_meeting(best_share, draws), {}, 0};
-}
 
 double basin_share(const double* current, const std::vector<std::int32_t>& basins,
                    std::int32_t peak)

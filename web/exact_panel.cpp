@@ -11,6 +11,7 @@
 #include "rows.h"
 #include "shown_landscape.h"
 #include "study.h"
+#include "time_to_target.h"
 
 #include <emscripten/bind.h>
 #include <vector>
