@@ -7,9 +7,9 @@
 #include "exact.h"
 #include "landscape.h"
 #include "levels.h"
+#include "page_landscape.h"
 #include "page_limits.h"
 #include "rows.h"
-#include "shown_landscape.h"
 #include "study.h"
 
 #include <emscripten/bind.h>
@@ -43,17 +43,21 @@ void report_level(const exact_level& level, void* context)
     shown.on_level(report);
 }
 
-// Works out the exact figures of method (anneal or climb) in code on plan,
-// one thread, calling on_level({level, levels, temperature, inTopBasin,
-// above, atMaximum, distance, current, boltzmann}) at every level. Returns
-// sinc-study --exact's row, with its nine decimals, or null when the plan
-// makes no move or more than most_exact_moves, or method is sample.
-val exact_answer(study_method method, coding code, const schedule& plan, const val& on_level)
+// Works out the exact figures of method (anneal or climb) in code on plan
+// on the landscape that described stands for, one thread, calling
+// on_level({level, levels, temperature, inTopBasin, above, atMaximum,
+// distance, current, boltzmann}) at every level. Returns sinc-study
+// --exact's row, with its nine decimals, or null when the plan makes no
+// move or more than most_exact_moves, method is sample, or described is
+// no landscape.
+val exact_answer(study_method method, coding code, const schedule& plan, const val& described,
+                 const val& on_level)
 {
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || examined > most_exact_moves || method == study_method::sample)
+    landscape land;
+    if (examined <= 0 || examined > most_exact_moves || method == study_method::sample ||
+        !landscape_of_description(described, &land))
         return val::null();
-    const landscape& land = shown_landscape();
     panel shown{static_cast<std::int32_t>(examined / plan.moves_per_level),
                 grid_basins(land, grid_peaks(land)), on_level};
     const exact_result result =
@@ -68,16 +72,10 @@ std::string exact_partial_row(study_method method, const schedule& plan, const v
     return exact_row(method, plan, level["above"].as<double>(), level["atMaximum"].as<double>());
 }
 
-// The x at the middle of the map's bar number bar, where the page draws it.
-double map_bar_x(std::int32_t bar)
-{
-    return bar_middle_x(shown_landscape(), bar);
-}
 } // namespace
 
 EMSCRIPTEN_BINDINGS(exact_panel)
 {
     emscripten::function("exactAnswer", &exact_answer);
     emscripten::function("exactRow", &exact_partial_row);
-    emscripten::function("mapBarX", &map_bar_x);
 }

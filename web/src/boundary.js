@@ -26,24 +26,27 @@ export function boundaryOf(module) {
     // Every move of a watched search as columns of typed arrays, or null when
     // the schedule makes none or more than facts.mostWatched; onLevel(row)
     // gets each level's trace row.
-    watchSearch: ({ method: m, coding: c, seed, plan }, onLevel) =>
-      module.watchSearch(method(m), coding(c), seed, plan, onLevel),
-    // {x, f} of every every-th grid point.
-    landscape: (every) => module.landscape(every),
-    xAt: (k) => module.xAt(k),
-    objectiveAt: (k) => module.objectiveAt(k),
+    watchSearch: ({ method: m, coding: c, seed, plan, land }, onLevel) =>
+      module.watchSearch(method(m), coding(c), seed, plan, land, onLevel),
+    // The landscape that request {preset, function, interval, target} (each
+    // may be missing) asks for: {refusal: {field, message}}, or {lower,
+    // upper, target, highest, objective, x, f, barX, headers: {study, exact}},
+    // objective f by grid point as computed (a Float64Array), x and f as a
+    // search stores them (Float32Arrays), barX the x of each bar of the exact
+    // map. A job's settings carry it as land: the glue rebuilds the landscape
+    // from its table, without computing f again.
+    describeLandscape: (request) => module.describeLandscape(request),
     // {best, k} of runs from seed on, or null when the schedule makes no solution.
-    manyRuns: ({ method: m, coding: c, plan }, seed, runs) =>
-      module.manyRuns(method(m), coding(c), seed, runs, plan),
+    manyRuns: ({ method: m, coding: c, plan, land }, seed, runs) =>
+      module.manyRuns(method(m), coding(c), seed, runs, plan, land),
     // The row of sinc-study's table for the runs of outcomes {best, k}.
-    manyRow: ({ method: m, plan }, outcomes) => module.manyRow(method(m), plan, outcomes),
+    manyRow: ({ method: m, plan, land }, outcomes) => module.manyRow(method(m), plan, land, outcomes),
     // The exact row at the end, or null when the schedule makes no move or
     // more than facts.mostExact; onLevel(level) gets every level.
-    exactAnswer: ({ method: m, coding: c, plan }, onLevel) =>
-      module.exactAnswer(method(m), coding(c), plan, onLevel),
+    exactAnswer: ({ method: m, coding: c, plan, land }, onLevel) =>
+      module.exactAnswer(method(m), coding(c), plan, land, onLevel),
     // The exact row after level, as exactAnswer's onLevel got it: that of a job stopped there.
     exactRow: ({ method: m, plan }, level) => module.exactRow(method(m), plan, level),
-    mapBarX: (bar) => module.mapBarX(bar),
   };
 }
 

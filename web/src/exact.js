@@ -5,7 +5,7 @@ import { scheduleProblem } from './validate.js';
 import { mapPlot, distancePlot, summarize } from './plots.js';
 import { showTable, throttled } from './panels.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { significant } from './formats.js';
+import { floatText, significant } from './formats.js';
 
 // In words, where the bars of level put most of the search and of Boltzmann's distribution.
 function mapText(level, xs) {
@@ -16,24 +16,26 @@ function mapText(level, xs) {
     `${xs[boltzmann].toFixed(3)} (${significant(level.boltzmann[boltzmann], 4)}).`;
 }
 
-function startCharts(glue) {
+function startCharts() {
   const part = (id) => document.getElementById(id);
   const slider = part('exact-level');
-  let map = null, distance = null, xs = null;
+  let map = null, distance = null, xs = null, target = ''; // xs: the bars' x on the landscape
   let levels = [];
   const showLevel = () => {
     const level = levels.find((l) => l.level === Number(slider.value));
     if (!level) return;
     part('exact-level-text').textContent = `level ${level.level}, T = ${significant(level.temperature, 6)}, ` +
-      `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
-    xs ??= Array.from(level.current, (_, i) => glue.mapBarX(i));
+      `distance to Boltzmann ${level.distance.toFixed(6)}, above ${target} so far ${level.above.toFixed(6)}`;
     map ??= mapPlot(part('exact-map'));
     map.show(xs, level.current, level.boltzmann);
     summarize(part('exact-map'), mapText(level, xs));
   };
   slider.addEventListener('input', showLevel);
   return {
-    clear() {
+    // Clears the charts for a job on land.
+    clear(land) {
+      xs = Array.from(land.barX);
+      target = floatText(land.target);
       levels = [];
       slider.disabled = true;
       part('exact-level-text').textContent = '';
@@ -60,14 +62,14 @@ function startCharts(glue) {
 }
 
 export function startExact(glue, newWorker) {
-  const charts = startCharts(glue);
+  const charts = startCharts();
   let job = null; // {settings, levels}, the one under way
   // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
   const end = (ended, row) => {
     const { levels } = job;
-    job = null;
-    if (row) showTable(panel.table, glue.facts.headers.exact, [row]);
+    if (row) showTable(panel.table, job.settings.land.headers.exact, [row]);
     panel.bar.value = levels.length;
+    job = null;
     charts.draw(levels);
     panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
@@ -87,7 +89,7 @@ export function startExact(glue, newWorker) {
       });
       panel.bar.value = 0;
       panel.table.replaceChildren();
-      charts.clear();
+      charts.clear(settings.land);
       panel.state.textContent = 'Working it out…';
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
