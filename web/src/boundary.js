@@ -33,8 +33,9 @@ export function boundaryOf(module) {
     // upper, target, highest, objective, x, f, barX, headers: {study, exact}},
     // objective f by grid point as computed (a Float64Array), x and f as a
     // search stores them (Float32Arrays), barX the x of each bar of the exact
-    // map. A job's settings carry it as land: the glue rebuilds the landscape
-    // from its table, without computing f again.
+    // map. A job's settings carry it as land (a Worker's job builds its own
+    // once, from the request): the glue rebuilds the landscape from its
+    // table at each call, without computing f again.
     describeLandscape: (request) => module.describeLandscape(request),
     // {best, k} of runs from seed on, or null when the schedule makes no solution.
     manyRuns: ({ method: m, coding: c, plan, land }, seed, runs) =>

@@ -9,7 +9,7 @@ import { fieldProblem } from './validate.js';
 // The texts of the landscape's fields, in one place.
 const texts = {
   legend: 'Landscape',
-  preset: 'Landscape',
+  preset: 'Preset',
   own: 'your own',
   function: 'f(x) =',
   interval: 'Interval A,B',

@@ -124,14 +124,25 @@ async function checkPresetRuns(page, study) {
   const many = await tableRows(page, '#many-table');
   const runs = lines(study('--landscape', 'decoy', '--runs', '500', '--seed', '3')).slice(0, 2);
   verdict("many searches on decoy: sinc-study --landscape decoy's header and row", many.join('\n') === runs.join('\n'), many.join(' / '));
-  await fill(page, '#many-form', { preset: 'program', runs: 1000, seed: 1 });
+  await fill(page, '#many-form', { preset: 'program', target: 1.4, runs: 200, seed: 1 });
+  await runPanel(page, '#many-run', '#many-state', 30000);
+  const targeted = await tableRows(page, '#many-table');
+  const named = await page.$eval('#many [data-fact="grid.threshold"]', (e) => e.textContent);
+  const tool = lines(study('--target', '1.4', '--runs', '200', '--seed', '1')).slice(0, 2);
+  verdict('many searches with a target typed in: sinc-study --target 1.4, and the text names the target',
+    targeted.join('\n') === tool.join('\n') && named === '1.4', `${targeted.join(' / ')} / ${named}`);
+  await page.$eval('#many-form [name=target]', (field) => { // blank again: the landscape's own target
+    field.value = '';
+    field.dispatchEvent(new Event('change', { bubbles: true }));
+  });
+  await fill(page, '#many-form', { runs: 1000 });
   const short = ['--cooling', '0.9', '--initial', '10', '--final', '1', '--moves', '2'];
   await fill(page, '#exact-form', { preset: 'funnel', cooling: 0.9, initial: 10, final: 1, moves: 2 });
   await runPanel(page, '#exact-run', '#exact-state', 60000);
   const exact = await tableRows(page, '#exact-table');
-  const tool = lines(study('--exact', '--threads', '2', '--landscape', 'funnel', ...short)).slice(0, 2); // then its basins
+  const exactTool = lines(study('--exact', '--threads', '2', '--landscape', 'funnel', ...short)).slice(0, 2); // then its basins
   verdict("exact panel on funnel: sinc-study --exact --landscape funnel's header and nine digits",
-    exact.join('\n') === tool.join('\n'), exact.join(' / '));
+    exact.join('\n') === exactTool.join('\n'), exact.join(' / '));
   await fill(page, '#exact-form', { preset: 'program' });
 }
 
