@@ -3,7 +3,9 @@
 # scripts bundled from the npm packages of web/package-lock.json), lints its
 # scripts with ESLint, runs the unit tests of their pure functions with
 # node --test, and checks it in headless Chromium against the native build
-# (web/test/check.mjs), which also redraws docs/web.png. Installs only what it needs: Emscripten,
+# (web/test/check.mjs), which also checks the single file and leaves its
+# screenshot in build/web/web.png (cmake --build --preset web --target
+# web_screenshot copies it to docs/web.png). Installs only what it needs: Emscripten,
 # Chromium and npm. The native program and sinc-study come from build/release.
 # usage: .ci/web.sh [NATIVE_BUILD_DIR]
 set -euo pipefail
@@ -26,4 +28,7 @@ fi
 
 cmake --workflow --preset web >/dev/null
 (cd web && node_modules/.bin/eslint . && node --test test/unit/ >/dev/null)
-timeout 170 node web/test/check.mjs build/web/site "$native"
+# The engine's WebAssembly lanes print every bit as the plain lanes do.
+timeout 120 node build/web/exact_lanes.js | cmp - tests/golden/exact_lanes.out
+echo "exact engine in WebAssembly: every digest as the plain lanes'"
+timeout 240 node web/test/check.mjs build/web/site "$native"

@@ -62,10 +62,12 @@ std::vector<double> binned(const double* p, std::int32_t width);
 inline constexpr std::int32_t map_bar_points = 512;
 
 // A level's map, by bars of map_bar_points neighbouring grid points: where
-// the search is, and the Boltzmann distribution at the level's temperature.
+// the search is, and the Boltzmann distribution at the level's temperature;
+// and the distance between the two over every grid point.
 struct level_map {
     std::vector<double> current;
     std::vector<double> boltzmann;
+    double distance; // as boltzmann_distance gives it
 };
 
 // Returns the map of level, as sinc-study --exact --map prints it.

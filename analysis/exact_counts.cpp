@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 float draws_taking(float delta, double temperature)
 {
@@ -59,20 +60,24 @@ void count_worse_moves(const exact_grid& grid, exact_walk& walk, move_rule rule,
 
 // Slot after slot, so that the writes go in order; the counts read are
 // those of neighbouring deltas, as the deltas of neighbouring states are.
+// Only the refusable moves, about half: the others' counts never change.
 void spread_counts(const exact_grid& grid, exact_walk& walk, std::int32_t begin, std::int32_t end)
 {
     const std::uint16_t* counts = walk.worse_counts.data();
-    for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
-        const std::uint32_t* near_ranks = grid.slot_rank.data() + stay_slot(first_state(q));
-        four_floats* near = near_counts(walk, q);
-        for (std::size_t group = 1; group < near_groups; ++group)
-            for (std::size_t lane = 0; lane < side_by_side; ++lane)
-                near[group][lane] = counts[near_ranks[side_by_side * group + lane]];
-        const std::uint32_t* far_ranks = grid.slot_rank.data() + far_slot(first_state(q));
-        std::uint16_t far[far_slots];
-        for (std::size_t i = 0; i < far_slots; ++i)
-            far[i] = counts[far_ranks[i]];
-        set_far_counts(walk, q, far);
+    const std::size_t first = quad_of(begin);
+    const std::size_t last = quad_of(end);
+    auto* near = reinterpret_cast<unsigned char*>(walk.near.data());
+    for (std::uint32_t i = grid.near_refusable_from[first]; i < grid.near_refusable_from[last];
+         ++i) {
+        const refusable_move& move = grid.near_refusable[i];
+        const auto count = static_cast<float>(counts[move.rank]);
+        std::memcpy(near + move.slot * sizeof count, &count, sizeof count);
+    }
+    auto* far = reinterpret_cast<unsigned char*>(walk.far.data());
+    for (std::uint32_t i = grid.far_refusable_from[first]; i < grid.far_refusable_from[last]; ++i) {
+        const refusable_move& move = grid.far_refusable[i];
+        const std::size_t at = (move.slot - all_near_slots) * sizeof(std::uint16_t);
+        std::memcpy(far + at, counts + move.rank, sizeof(std::uint16_t));
     }
 }
 
@@ -84,9 +89,9 @@ void count_stays(exact_walk& walk, std::int32_t begin, std::int32_t end)
     for (std::size_t q = quad_of(begin); q < quad_of(end); ++q) {
         four_counts out = {0, 0, 0, 0};
         for (std::int32_t bit = near_bits; bit < landscape_bits; ++bit) {
-            std::uint16_t into[side_by_side];
+            four_counts into;
             far_quad(walk, neighbour_quad(q, bit), bit, into);
-            out += four_counts{into[0], into[1], into[2], into[3]};
+            out += into;
         }
         four_floats* near = near_counts(walk, q);
         for (std::size_t lane = 0; lane < side_by_side; ++lane) {

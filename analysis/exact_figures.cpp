@@ -40,22 +40,32 @@ std::vector<double> boltzmann_distribution(const double* objective, double tempe
     return weights;
 }
 
-// The order of the two arrays is that of exact.h, which callers rely on.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
-double boltzmann_distance(const double* current, const double* objective, double temperature)
+namespace {
+// The total-variation distance between current and boltzmann.
+double distance_to(const double* current, const std::vector<double>& boltzmann)
 {
-    const std::vector<double> boltzmann = boltzmann_distribution(objective, temperature);
     double distance = 0.0;
     for (std::size_t k = 0; k < boltzmann.size(); ++k)
         distance += std::abs(current[k] - boltzmann[k]);
     return distance / 2.0;
 }
+} // namespace
 
+// The order of the two arrays is that of exact.h, which callers rely on.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
+double boltzmann_distance(const double* current, const double* objective, double temperature)
+{
+    return distance_to(current, boltzmann_distribution(objective, temperature));
+}
+
+// One Boltzmann distribution for the map and the distance: its exp of
+// every grid point is most of a level's report.
 level_map map_of_level(const exact_level& level)
 {
     const std::vector<double> boltzmann =
         boltzmann_distribution(level.objective, level.temperature);
-    return {binned(level.current, map_bar_points), binned(boltzmann.data(), map_bar_points)};
+    return {binned(level.current, map_bar_points), binned(boltzmann.data(), map_bar_points),
+            distance_to(level.current, boltzmann)};
 }
 
 float bar_middle_x(const landscape& land, std::int32_t bar)

@@ -117,14 +117,26 @@ constexpr std::size_t move_slot(std::int32_t state, std::int32_t bit)
 
 // --- The engine's data ----------------------------------------------------
 
+// A move that a draw may refuse (its delta <= 0): the slot of its count
+// and the index of its delta in worse.
+struct refusable_move {
+    std::uint32_t slot;
+    std::uint32_t rank;
+};
+
 // What stays fixed for the whole computation.
 struct exact_grid {
     std::vector<double> objective;            // f(k) by grid point, not narrowed
     std::vector<std::int32_t> point_of_state; // the grid point k each state stands for
     std::vector<double> state_objective;      // f of each state's point
     std::vector<float> worse;                 // the distinct deltas <= 0 of all moves, ascending
-    std::vector<std::uint32_t> slot_rank;     // by slot, the index of its move's delta in worse, or
-                                              // worse.size() for a move always taken
+    // The refusable moves by slot, the near counts' and the far counts'
+    // apart, and by quad, plus the end, where each quad's start among them.
+    // The counts of the other moves stay every_draw.
+    std::vector<refusable_move> near_refusable;
+    std::vector<refusable_move> far_refusable;
+    std::vector<std::uint32_t> near_refusable_from;
+    std::vector<std::uint32_t> far_refusable_from;
     std::vector<std::int32_t> targets[chains]; // the states that hold on to probability
     std::vector<std::int32_t> basins;          // by grid point, its peak's index in grid_peaks
     std::size_t peaks;                         // how many peaks there are
@@ -167,17 +179,11 @@ inline const eight_counts* far_counts(const exact_walk& walk, std::size_t q)
     return walk.far.data() + q * far_groups;
 }
 
-// The counts of bit (at least 2) into the states of quad q, by lane.
-inline void far_quad(const exact_walk& walk, std::size_t q, std::int32_t bit,
-                     std::uint16_t (&into)[side_by_side])
+// Sets wide to the counts of bit (at least 2) into the states of quad q,
+// by lane, as four_counts or four_doubles.
+template <typename Wide>
+void far_quad(const exact_walk& walk, std::size_t q, std::int32_t bit, Wide& wide)
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(far_counts(walk, q));
-    std::memcpy(into, bytes + far_index(bit, 0) * sizeof(std::uint16_t), sizeof into);
-}
-
-// Sets quad q's far counts to counts.
-inline void set_far_counts(exact_walk& walk, std::size_t q,
-                           const std::uint16_t (&counts)[far_slots])
-{
-    std::memcpy(walk.far.data() + q * far_groups, counts, sizeof counts);
+    widen_counts(bytes + far_index(bit, 0) * sizeof(std::uint16_t), wide);
 }

@@ -8,19 +8,6 @@
 #include "exact_engine.h"
 
 namespace {
-// Widens quad q's far counts to doubles: wide[bit - 2] holds the four
-// lanes' (and the last, of the 4 unused counts, is never read).
-void widen_counts(const exact_walk& walk, std::size_t q, four_doubles (&wide)[2 * far_groups])
-{
-    const eight_counts* counts = far_counts(walk, q);
-    for (std::size_t g = 0; g < far_groups; ++g) {
-        eight_wide_counts all;
-        convert(counts[g], all);
-        convert(four_counts{all[0], all[1], all[2], all[3]}, wide[2 * g]);
-        convert(four_counts{all[4], all[5], all[6], all[7]}, wide[2 * g + 1]);
-    }
-}
-
 // Sets sums, a quad's chains, to the inflow from the quad's own states:
 // probabilities now times the stays, plus along bits 0 and 1.
 void add_near_inflow(four_doubles (&sums)[chains], const four_doubles* here,
@@ -42,34 +29,28 @@ void add_near_inflow(four_doubles (&sums)[chains], const four_doubles* here,
     }
 }
 
-// Two quads at a time, q and q + 1, so that the processor works on six
-// sums side by side rather than wait for each addition to the last. (Its
-// versions are chosen within this file: GCC and Clang disagree on how
-// another file calls them.)
+// Quad after quad, each far count widened as the move reaches it: a
+// table of them widened beforehand costs more than it saves, in
+// WebAssembly above all. (Its versions are chosen within this file: GCC
+// and Clang disagree on how another file calls them.)
 SINC_ANNEAL_WIDER_LANES
 void move_all_quads(exact_walk& walk, std::size_t begin, std::size_t end)
 {
     const four_doubles scale = {count_scale, count_scale, count_scale, count_scale};
-    for (std::size_t q = begin; q < end; q += 2) {
-        four_doubles wide[2][2 * far_groups];
-        widen_counts(walk, q, wide[0]);
-        widen_counts(walk, q + 1, wide[1]);
-        four_doubles sums[2][chains];
-        add_near_inflow(sums[0], &chain_quad(walk.now, q, 0), near_counts(walk, q));
-        add_near_inflow(sums[1], &chain_quad(walk.now, q + 1, 0), near_counts(walk, q + 1));
+    for (std::size_t q = begin; q < end; ++q) {
+        four_doubles sums[chains];
+        add_near_inflow(sums, &chain_quad(walk.now, q, 0), near_counts(walk, q));
         for (std::int32_t bit = near_bits; bit < landscape_bits; ++bit) {
-            const std::size_t far = static_cast<std::size_t>(bit - near_bits);
-            for (std::size_t half = 0; half < 2; ++half) {
-                const four_doubles* there = &chain_quad(walk.now, neighbour_quad(q + half, bit), 0);
-                for (std::size_t c = 0; c < chains; ++c) {
-                    const four_doubles into = there[c] * wide[half][far];
-                    sums[half][c] += into;
-                }
+            four_doubles wide;
+            far_quad(walk, q, bit, wide);
+            const four_doubles* there = &chain_quad(walk.now, neighbour_quad(q, bit), 0);
+            for (std::size_t c = 0; c < chains; ++c) {
+                const four_doubles into = there[c] * wide;
+                sums[c] += into;
             }
         }
-        for (std::size_t half = 0; half < 2; ++half)
-            for (std::size_t c = 0; c < chains; ++c)
-                chain_quad(walk.next, q + half, c) = sums[half][c] * scale;
+        for (std::size_t c = 0; c < chains; ++c)
+            chain_quad(walk.next, q, c) = sums[c] * scale;
     }
 }
 

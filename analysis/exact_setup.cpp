@@ -16,7 +16,22 @@ float delta_into(const std::vector<double>& f, std::int32_t s, std::int32_t weig
     return static_cast<float>(to - f[static_cast<std::size_t>(s ^ weight)]);
 }
 
-// Sets worse from deltas, by slot, and slot_rank.
+// Adds the slots of rank (by slot) below end that a draw may refuse to
+// moves, quad after quad from slot begin, each quad's start to from.
+void list_refusable(const std::vector<std::uint32_t>& rank, std::uint32_t always, std::size_t begin,
+                    std::size_t per_quad, std::vector<refusable_move>& moves,
+                    std::vector<std::uint32_t>& from)
+{
+    for (std::size_t q = 0; q < quads; ++q) {
+        from.push_back(static_cast<std::uint32_t>(moves.size()));
+        for (std::size_t slot = begin + q * per_quad; slot < begin + (q + 1) * per_quad; ++slot)
+            if (rank[slot] != always)
+                moves.push_back({static_cast<std::uint32_t>(slot), rank[slot]});
+    }
+    from.push_back(static_cast<std::uint32_t>(moves.size()));
+}
+
+// Sets worse from deltas, by slot, and the refusable moves.
 void rank_worse(exact_grid& grid, const std::vector<float>& deltas)
 {
     struct worse_move {
@@ -33,18 +48,20 @@ void rank_worse(exact_grid& grid, const std::vector<float>& deltas)
     std::sort(moves.begin(), moves.end(),
               [](const worse_move& a, const worse_move& b) { return a.delta < b.delta; });
     constexpr std::uint32_t always = ~std::uint32_t{0};
-    grid.slot_rank.assign(deltas.size(), always);
+    std::vector<std::uint32_t> rank(deltas.size(), always);
     for (const worse_move& move : moves) {
         if (grid.worse.empty() || grid.worse.back() != move.delta)
             grid.worse.push_back(move.delta);
-        grid.slot_rank[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
+        rank[move.slot] = static_cast<std::uint32_t>(grid.worse.size() - 1);
     }
-    std::replace(grid.slot_rank.begin(), grid.slot_rank.end(), always,
-                 static_cast<std::uint32_t>(grid.worse.size()));
+    list_refusable(rank, always, 0, near_slots, grid.near_refusable, grid.near_refusable_from);
+    list_refusable(rank, always, all_near_slots, far_slots, grid.far_refusable,
+                   grid.far_refusable_from);
 }
 
-// Sets worse and slot_rank from the deltas of all moves; the slots of the
-// stays, and those unused, hold a delta above 0, as a move always taken.
+// Sets worse and the refusable moves from the deltas of all moves; the
+// slots of the stays, and those unused, hold a delta above 0, as a move
+// always taken.
 void rank_deltas(exact_grid& grid)
 {
     std::vector<float> deltas(all_near_slots + quads * far_slots, 1.0f);

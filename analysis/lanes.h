@@ -10,16 +10,18 @@
 // exact. Defining SINC_ANNEAL_PORTABLE_LANES (the CMake option of that name)
 // picks the structs on GCC and Clang too, to check that they agree.
 //
-// What both offer: two_doubles, four_doubles, four_floats, four_counts,
-// eight_wide_counts (32-bit integers) and eight_counts (16-bit unsigned);
+// What both offer: two_doubles, four_doubles, four_floats, four_counts
+// (32-bit integers) and eight_counts (16-bit unsigned);
 // brace construction with every lane given; element access v[i]; +, -, *
-// lane by lane between two vectors of one type, and +=; and
-// convert(from, to), each lane converted to to's type. (convert writes
+// lane by lane between two vectors of one type, and +=;
+// convert(from, to), each lane converted to to's type; and widen_counts,
+// four 16-bit counts from memory as four_counts or four_doubles. (convert writes
 // through a reference: GCC warns that a vector of 32 bytes returned by
 // value is passed differently with and without AVX.)
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #if defined(__GNUC__) && !defined(SINC_ANNEAL_PORTABLE_LANES)
 
@@ -27,7 +29,6 @@ using two_doubles = double __attribute__((vector_size(16)));
 using four_doubles = double __attribute__((vector_size(32)));
 using four_floats = float __attribute__((vector_size(16)));
 using four_counts = std::int32_t __attribute__((vector_size(16)));
-using eight_wide_counts = std::int32_t __attribute__((vector_size(32)));
 using eight_counts = std::uint16_t __attribute__((vector_size(16)));
 
 // Sets to to from, each lane converted to to's lane type; the lane counts agree.
@@ -94,7 +95,6 @@ using two_doubles = lanes<double, 2>;
 using four_doubles = lanes<double, 4>;
 using four_floats = lanes<float, 4>;
 using four_counts = lanes<std::int32_t, 4>;
-using eight_wide_counts = lanes<std::int32_t, 8>;
 using eight_counts = lanes<std::uint16_t, 8>;
 
 // Sets to to from, each lane converted to to's lane type; the lane counts agree.
@@ -119,6 +119,39 @@ void convert(const lanes<number, count>& from, To& to)
 #define SINC_ANNEAL_WIDER_LANES
 #endif
 
+// Sets wide to the four 16-bit counts at bytes (any alignment), lane by
+// lane. WebAssembly has an instruction for each step, which the compiler
+// does not find in the general form; each gives every lane's whole number.
+#if defined(__wasm_simd128__) && !defined(SINC_ANNEAL_PORTABLE_LANES)
+#include <wasm_simd128.h>
+inline void widen_counts(const unsigned char* bytes, four_counts& wide)
+{
+    const v128_t counts = wasm_u32x4_extend_low_u16x8(wasm_v128_load64_zero(bytes));
+    std::memcpy(&wide, &counts, sizeof counts);
+}
+inline void widen_counts(const unsigned char* bytes, four_doubles& wide)
+{
+    const v128_t counts = wasm_u32x4_extend_low_u16x8(wasm_v128_load64_zero(bytes));
+    const v128_t high = wasm_i64x2_shuffle(counts, counts, 1, 0);
+    const v128_t halves[2] = {wasm_f64x2_convert_low_i32x4(counts),
+                              wasm_f64x2_convert_low_i32x4(high)};
+    std::memcpy(&wide, halves, sizeof halves);
+}
+#else
+inline void widen_counts(const unsigned char* bytes, four_counts& wide)
+{
+    std::uint16_t counts[4];
+    std::memcpy(counts, bytes, sizeof counts);
+    wide = four_counts{counts[0], counts[1], counts[2], counts[3]};
+}
+inline void widen_counts(const unsigned char* bytes, four_doubles& wide)
+{
+    four_counts counts;
+    widen_counts(bytes, counts);
+    convert(counts, wide);
+}
+#endif
+
 static_assert(sizeof(two_doubles) == 16 && sizeof(four_doubles) == 32);
 static_assert(sizeof(four_floats) == 16 && sizeof(four_counts) == 16);
-static_assert(sizeof(eight_wide_counts) == 32 && sizeof(eight_counts) == 16);
+static_assert(sizeof(eight_counts) == 16);

@@ -12,7 +12,7 @@ export default [
     rules: { camelcase: ['error', { properties: 'always' }] },
   },
   {
-    files: ['test/**/*.mjs', 'eslint.config.js'],
+    files: ['test/**/*.mjs', '*.mjs', 'eslint.config.js'],
     languageOptions: { globals: { ...globals.node, ...globals.browser } },
   },
 ];

@@ -37,7 +37,7 @@ void report_level(const exact_level& level, void* context)
     report.set("inTopBasin", basin_share(level.current, shown.basins, 0));
     report.set("above", level.above);
     report.set("atMaximum", level.at_maximum);
-    report.set("distance", boltzmann_distance(level.current, level.objective, level.temperature));
+    report.set("distance", map.distance);
     report.set("current", typed_copy(map.current));
     report.set("boltzmann", typed_copy(map.boltzmann));
     shown.on_level(report);

@@ -3,7 +3,7 @@
 import 'uplot/dist/uPlot.min.css';
 import createProgram from './program.js';
 import { loadGlue } from './boundary.js';
-import { newWorker } from './workers.js';
+import { startWorker, compileWasm } from './workers.js';
 import { startConsole } from './console.js';
 import { startWatch } from './watch.js';
 import { startMany } from './many.js';
@@ -14,12 +14,8 @@ import { showFacts } from './facts.js';
 const clockText = new URLSearchParams(location.search).get('clock');
 const fixedClock = clockText === null ? undefined : Number(clockText);
 
-// The program's module, compiled from its bytes, whatever type the file server gives it.
-async function loadProgram() {
-  const response = await fetch(new URL('program.wasm', import.meta.url));
-  if (!response.ok) throw new Error(`program.wasm: ${response.status} ${response.statusText}`);
-  return WebAssembly.compile(await response.arrayBuffer());
-}
+// Every panel that computes has a Worker of its own.
+const newWorker = () => startWorker('worker');
 
 const say = (id, text) => { document.getElementById(id).textContent = text; };
 const failure = (error) => String(error?.message ?? error);
@@ -41,7 +37,7 @@ async function startGlue() {
 
 async function startProgram() {
   try {
-    await startConsole(createProgram, await loadProgram(), fixedClock);
+    await startConsole(createProgram, await compileWasm('program'), fixedClock);
     return true;
   } catch (error) {
     say('console-state', `The program could not start: ${failure(error)}.`);

@@ -5,6 +5,12 @@
 
 const spare = 15; // rows laid out above and below those in sight
 
+// The rows of {text, starts}: row i is text from starts[i] up to the
+// newline before starts[i + 1]. Returns {length, at(i)}.
+export function rowsOf({ text, starts }) {
+  return { length: starts.length - 1, at: (i) => text.slice(starts[i], starts[i + 1] - 1) };
+}
+
 function spacer() {
   const tr = document.createElement('tr');
   tr.className = 'spacer';
@@ -12,7 +18,8 @@ function spacer() {
   return tr;
 }
 
-// Returns {show(rows, done)}: the table of rows (tab-separated lines), the
+// Returns {show(rows, done)}: the table of rows ({length, at(i)} of
+// tab-separated lines, or an array), the
 // first done of them, in table (whose parent is the scrolling box).
 export function traceTable(table) {
   const box = table.parentElement;
@@ -26,11 +33,12 @@ export function traceTable(table) {
     if (shown === `${first} ${last} ${done}`) return;
     shown = `${first} ${last} ${done}`;
     const [above, below] = [spacer(), spacer()];
-    const trs = rows.slice(first, last).map((row) => {
+    const trs = [];
+    for (let i = first; i < last; ++i) {
       const tr = document.createElement('tr');
-      for (const cell of row.split('\t')) tr.insertCell().textContent = cell;
-      return tr;
-    });
+      for (const cell of rows.at(i).split('\t')) tr.insertCell().textContent = cell;
+      trs.push(tr);
+    }
     body.replaceChildren(above, ...trs, below);
     rowHeight ||= trs[0]?.offsetHeight ?? 0;
     above.style.height = `${first * rowHeight}px`;

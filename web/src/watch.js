@@ -5,7 +5,7 @@ import { buildForm, liveForm, readForm } from './forms.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
 import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
-import { traceTable } from './trace.js';
+import { traceTable, rowsOf } from './trace.js';
 import { player, bindKeys } from './playing.js';
 import { jobRunner, showTable } from './panels.js';
 
@@ -91,7 +91,7 @@ export function startWatch(glue, newWorker) {
   const arrived = (reply, settings) => {
     const moves = reply.walk;
     panel.walk = {
-      moves, land: settings.land, rows: reply.rows.split('\n'), perLevel: settings.plan.moves, length: moves.k.length, shown: 0,
+      moves, land: settings.land, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0,
     };
     delete form.dataset.pending;
     state.textContent = `A walk of ${panel.walk.length} moves, ready.`;

@@ -39,7 +39,12 @@ function watchJob(glue, settings, reply) {
   const rows = [];
   const walk = glue.watchSearch(settings, (row) => rows.push(row));
   if (walk === null) throw new Error('the glue refused the schedule');
-  reply({ walk, rows: rows.join('\n') }, Object.values(walk).map((column) => column.buffer)); // one string: a quick copy
+  // One string and where each row starts in it: a quick copy, and the page
+  // cuts out only the rows it shows.
+  const starts = new Int32Array(rows.length + 1);
+  rows.forEach((row, i) => { starts[i + 1] = starts[i] + row.length + 1; });
+  const columns = Object.values(walk).map((column) => column.buffer);
+  reply({ walk, rows: { text: rows.join('\n'), starts } }, [...columns, starts.buffer]);
 }
 
 function exactJob(glue, settings, reply) {

@@ -3,14 +3,16 @@
 // trace, many searches and the exact panel against sinc-study, no console
 // error, no long task while a Worker computes, axe-core, the keyboard; then
 // the page as a class uses it, at a phone's 390 px and at 1400 px: forms,
-// stops, failures, plots and widths; and the speed figures. Writes a
-// screenshot to docs/web.png.
+// stops, failures, plots and widths; the single file, opened from file://
+// alone, through the same checks (file-check.mjs); and the speed figures.
+// Writes a screenshot to web.png beside SITE (build/web), which the
+// web_screenshot target copies into docs/.
 // usage: node web/test/check.mjs SITE (a folder to serve, or the page's URL) NATIVE_BUILD_DIR
 import puppeteer from 'puppeteer-core';
 import { mkdtempSync, readdirSync, statSync, rmSync, existsSync } from 'node:fs';
 import { join } from 'node:path';
 import { serve } from './serve.mjs';
-import { verdict, tally } from './verdict.mjs';
+import { verdict, tally, scope } from './verdict.mjs';
 import { root, studyOf, pageWidth } from './helpers.mjs';
 import { checkProgram, checkKeyboard, typeLines } from './console-checks.mjs';
 import { checkWatch, checkMany, checkExact } from './golden-checks.mjs';
@@ -19,13 +21,16 @@ import { checkStops, checkPlots } from './job-checks.mjs';
 import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLandscapes } from './landscape-checks.mjs';
+import { checkSingleFile } from './file-check.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
 const isUrl = /^[a-z]+:\/\//.test(site);
+const built = isUrl ? join(root, 'build/web') : join(site, '..'); // the web build's folder
 
-// The golden checks, at 1400 px; returns the speed figures.
-async function checkGoldens(open) {
+// The golden checks, at 1400 px, and a screenshot to shot (none when null);
+// returns the speed figures.
+async function checkGoldens(open, shot) {
   const page = await open('?clock=1000', 1400);
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
@@ -44,7 +49,7 @@ async function checkGoldens(open) {
   await page.select('#watch-form [name=unit]', 'level');
   await page.focus('#watch-step');
   for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
-  await page.screenshot({ path: join(root, 'docs/web.png'), fullPage: true });
+  if (shot) await page.screenshot({ path: shot, fullPage: true });
   await page.close();
   return { many, exact, tables };
 }
@@ -78,7 +83,7 @@ async function main() {
   });
   const errors = [];
   const readies = []; // ms from loading to ready, page by page
-  const open = async (query, width = 1400) => {
+  const opener = (base) => async (query, width = 1400) => {
     const page = await browser.newPage();
     await page.setViewport({ width, height: 900 });
     page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
@@ -88,17 +93,27 @@ async function main() {
       new PerformanceObserver((list) => window.longTasks.push(...list.getEntries()))
         .observe({ type: 'longtask', buffered: true });
     });
-    await page.goto(url + query);
+    await page.goto(base + query);
     await page.waitForSelector('body[data-ready]', { timeout: 20000 });
     readies.push(Number((await page.$eval('#status', (e) => e.textContent)).match(/(\d+) ms/)?.[1]));
     return page;
   };
   try {
-    const speed = await checkGoldens(open);
+    const open = opener(url);
+    const speed = await checkGoldens(open, join(built, 'web.png'));
     const phone = await checkUse(open, 390);
     const wide = await checkUse(open, 1400);
     verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
     await checkLoadFailure(browser, url);
+    if (!isUrl) {
+      await checkSingleFile(join(built, 'single/sinc-anneal.html'), async (fileUrl) => {
+        scope.prefix = 'single file: ';
+        await checkGoldens(opener(fileUrl), null);
+        await checkUse(opener(fileUrl), 390);
+        verdict('no error in the browser console', errors.length === 0, errors.join(' | '));
+        scope.prefix = '';
+      });
+    }
     const bytes = isUrl ? 0 : readdirSync(site).reduce((sum, f) => sum + statSync(join(site, f)).size, 0);
     const ready = readies[1]; // the first page also waits for the new browser to settle
     console.log(`figures: ready in ${readies.join(' and ')} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
