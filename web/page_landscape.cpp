@@ -17,7 +17,8 @@
 using emscripten::val;
 
 namespace {
-// A request's text field, or empty when it is missing (not a string).
+// Reads the text field name of request into *text. Returns false, leaving
+// *text alone, when it is missing (not a string).
 bool text_of(const val& request, const char* name, std::string* text)
 {
     const val field = request[name];
