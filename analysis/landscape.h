@@ -25,6 +25,13 @@ struct landscape {
     float highest;                 // the highest stored f: the best points are those that have it
 };
 
+// Returns true when a run whose best stored f is objective reached above
+// land's target.
+constexpr bool reaches_target(const landscape& land, float objective)
+{
+    return objective > land.target;
+}
+
 // Returns the grid of landscape_bits bits on [lower, upper] (lower < upper).
 grid grid_on(float lower, float upper);
 

@@ -8,9 +8,14 @@ constexpr std::size_t row_room = 300; // far more than a row of doubles and name
 // The columns every row starts with: the method and its schedule.
 int print_schedule(char* row, study_method method, const schedule& plan)
 {
-    return std::snprintf(row, row_room, "%s\t%g\t%g\t%g\t%d\t%lld",
-                         method_names[static_cast<int>(method)], plan.cooling,
-                         plan.initial_temperature, plan.final_temperature, plan.moves_per_level,
+    char cooling[32];
+    if (plan.shape == cooling_shape::geometric)
+        std::snprintf(cooling, sizeof cooling, "%g", plan.cooling);
+    else
+        std::snprintf(cooling, sizeof cooling, "%s", shape_names[static_cast<int>(plan.shape)]);
+    return std::snprintf(row, row_room, "%s\t%s\t%g\t%g\t%d\t%lld",
+                         method_names[static_cast<int>(method)], cooling, plan.initial_temperature,
+                         plan.final_temperature, plan.moves_per_level,
                          static_cast<long long>(examined_per_run(plan)));
 }
 } // namespace
@@ -87,4 +92,32 @@ std::string level_row(level_tally& tally, const move_report& move)
         std::snprintf(row + start, row_room - static_cast<std::size_t>(start), "-");
     tally.worse = tally.worse_taken = 0;
     return row;
+}
+
+std::string time_to_target_row(const target_curves& curves, std::size_t level, int decimals)
+{
+    char row[row_room];
+    int used = std::snprintf(row, row_room, "%zu\t%lld", level + 1,
+                             static_cast<long long>(level + 1) * curves.moves_per_level);
+    for (const std::vector<double>& curve : curves.reached)
+        used += std::snprintf(row + used, row_room - static_cast<std::size_t>(used), "\t%.*f",
+                              decimals, curve.at(level));
+    return row;
+}
+
+std::string median_line(const target_curves& curves)
+{
+    char line[row_room];
+    int used = std::snprintf(line, row_room, "# median solutions examined to reach above %g:",
+                             static_cast<double>(curves.target));
+    for (std::size_t m = 0; m < std::size(method_names); ++m) {
+        const std::int64_t median = median_examined(curves.reached[m], curves.moves_per_level);
+        const char* gap = m == 0 ? " " : ", ";
+        used += median < 0 ? std::snprintf(line + used, row_room - static_cast<std::size_t>(used),
+                                           "%s%s never", gap, method_names[m])
+                           : std::snprintf(line + used, row_room - static_cast<std::size_t>(used),
+                                           "%s%s %lld", gap, method_names[m],
+                                           static_cast<long long>(median));
+    }
+    return line;
 }

@@ -3,6 +3,7 @@
 // shows them.
 
 #include "study.h"
+#include "time_to_target.h"
 
 #include <string>
 
@@ -17,6 +18,11 @@ std::string study_header(const landscape& land);
 inline constexpr char level_header[] =
     "level\texamined\ttemperature\tcurrent_x\tcurrent\tbest_x\tbest\tworse_taken";
 std::string exact_header(const landscape& land);
+inline constexpr char time_to_target_header[] = "level\texamined\tanneal\tclimb\tsample";
+
+// In every row that shows a schedule, the cooling column holds the cooling
+// factor of a geometric one, and the shape's name (linear, logarithmic or
+// fast) of any other, whose levels are then examined / moves.
 
 // Returns the row of runs runs of method on plan, which summary sums up,
 // without a newline; for example
@@ -53,3 +59,13 @@ std::string level_row(level_tally& tally, const move_report& move);
 // the target and of reaching a best point, without a newline; for example
 // "anneal\t0.97\t100\t0.1\t8\t1816\t0.964842877\t0.034585967".
 std::string exact_row(study_method method, const schedule& plan, double above, double reached_best);
+
+// Returns the row of level (from 0) of curves, without a newline: the level
+// (from 1), the solutions examined by its end, and each method's chance
+// with decimals decimals; for example "227\t1816\t0.964842877\t...".
+std::string time_to_target_row(const target_curves& curves, std::size_t level, int decimals);
+
+// Returns the line of curves' medians (see median_examined), without a
+// newline: "# median solutions examined to reach above 1.5: anneal 640,
+// climb never, sample 200".
+std::string median_line(const target_curves& curves);

@@ -33,6 +33,8 @@ float objective_at(const run_setup& setup, std::int32_t state)
 run_outcome best_of_samples(const run_setup& setup, run_outcome start, std::int64_t count)
 {
     run_outcome best = start;
+    if (setup.find_time_to_target && reaches_target(*setup.land, start.best_objective))
+        best.examined_to_target = 1;
     std::int32_t batch[samples_per_batch];
     for (std::int64_t first = 1; first < count; first += samples_per_batch) {
         const std::int64_t size = std::min(samples_per_batch, count - first);
@@ -40,11 +42,47 @@ run_outcome best_of_samples(const run_setup& setup, run_outcome start, std::int6
             batch[i] = random_bits_value(landscape_bits);
         for (std::int64_t i = 0; i < size; ++i) {
             const float f = objective_at(setup, batch[i]);
-            if (f > best.best_objective)
-                best = {batch[i], f};
+            if (f > best.best_objective) {
+                std::int64_t to_target = best.examined_to_target;
+                if (setup.find_time_to_target && to_target < 0 && reaches_target(*setup.land, f))
+                    to_target = first + i + 1; // the start was draw 1
+                best = {batch[i], f, to_target};
+            }
         }
     }
     return best;
+}
+
+// What a search that notes its time to target carries from move to move.
+struct target_watch {
+    const run_setup* setup;
+    std::int64_t moves;
+    std::int64_t examined_to_target;
+};
+
+// Notes the first move after which the best passes the target, and hands
+// the move on to the setup's own watcher, if any.
+void watch_for_target(const move_report& move, void* context)
+{
+    auto& seen = *static_cast<target_watch*>(context);
+    ++seen.moves;
+    if (seen.examined_to_target < 0 && reaches_target(*seen.setup->land, move.best_objective))
+        seen.examined_to_target = seen.moves;
+    if (seen.setup->watch != nullptr)
+        seen.setup->watch(move, seen.setup->context);
+}
+
+// A search from bits on setup, noting when it first reached the target
+// when asked: the start counts as 0 solutions examined.
+std::int64_t search_run(const run_setup& setup, std::int32_t* bits, float* current)
+{
+    target_watch seen{&setup, 0, reaches_target(*setup.land, *current) ? 0 : -1};
+    search_variant variant{rule_of(setup.method), setup.watch, setup.context,
+                           setup.objective_table};
+    if (setup.find_time_to_target)
+        variant = {variant.rule, watch_for_target, &seen, setup.objective_table};
+    search_from(variant, setup.land->g, setup.plan, bits, current);
+    return setup.find_time_to_target ? seen.examined_to_target : -1;
 }
 } // namespace
 
@@ -60,6 +98,22 @@ std::int64_t examined_per_run(const schedule& plan)
     const std::int64_t levels = level_count(plan, most_examined / plan.moves_per_level);
     const std::int64_t examined = levels * plan.moves_per_level;
     return examined > most_examined ? -1 : examined;
+}
+
+std::int64_t default_levels(const schedule& plan)
+{
+    schedule geometric = plan;
+    geometric.shape = cooling_shape::geometric;
+    return level_count(geometric, most_examined);
+}
+
+schedule shaped_schedule(schedule plan, cooling_shape shape, std::int32_t levels)
+{
+    plan.shape = shape;
+    plan.levels = 0;
+    if (shape != cooling_shape::geometric)
+        plan.levels = levels > 0 ? levels : static_cast<std::int32_t>(default_levels(plan));
+    return plan;
 }
 
 std::vector<schedule> sweep_schedules(double initial_temperature)
@@ -82,11 +136,10 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
     if (setup.method == study_method::sample) {
         end = best_of_samples(setup, end, examined_per_run(setup.plan));
     } else {
-        search_from({rule_of(setup.method), setup.watch, setup.context, setup.objective_table},
-                    setup.land->g, setup.plan, bits, &current);
-        end = {bits_to_integer(bits, landscape_bits), current};
+        const std::int64_t to_target = search_run(setup, bits, &current);
+        end = {bits_to_integer(bits, landscape_bits), current, to_target};
     }
-    return {point_of(setup.code, end.k), end.best_objective};
+    return {point_of(setup.code, end.k), end.best_objective, end.examined_to_target};
 }
 
 // Each thread takes the next run not yet taken, so that threads finish
@@ -123,7 +176,7 @@ run_summary summarize(const std::vector<run_outcome>& outcomes, const landscape&
     long at_best_point = 0;
     double sum = 0;
     for (const run_outcome& run : outcomes) {
-        above += run.best_objective > land.target ? 1 : 0;
+        above += reaches_target(land, run.best_objective) ? 1 : 0;
         at_best_point += run.best_objective == land.highest ? 1 : 0;
         sum += run.best_objective;
     }

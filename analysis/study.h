@@ -21,6 +21,16 @@ inline constexpr std::int64_t most_examined = 10000000;
 // The program's schedule gives 227 levels: 1816.
 std::int64_t examined_per_run(const schedule& plan);
 
+// Returns the levels that a geometric plan with plan's cooling, ends and
+// moves runs, counted no further than most_examined + 1 (see level_count):
+// the L that another shape takes by default, 227 at the program's.
+std::int64_t default_levels(const schedule& plan);
+
+// Returns plan with shape and levels levels; levels 0 takes default_levels
+// (as an int32, so capped at most_examined + 1). For geometric, levels is
+// left at 0. What the tools and the page make of a shape and an L.
+schedule shaped_schedule(schedule plan, cooling_shape shape, std::int32_t levels);
+
 // Returns the schedules of a sweep from initial_temperature: cooling 0.9,
 // 0.97 and 0.99, with each final temperature of 1, 0.1, 0.01 and 0.001 and
 // each count of 2, 8 and 32 moves per level; 36 in all.
@@ -45,8 +55,9 @@ inline constexpr const char* method_names[] = {"anneal", "climb", "sample"};
 // as the schedule examines, its start among them), a watcher of every move
 // (none when null; sample makes no moves; it sees integer values of
 // vectors), the landscape, f at every vector, from objective_table(*land,
-// code), and the code the vectors are read in. The schedule must pass
-// examined_per_run. A run prints nothing.
+// code), the code the vectors are read in, and whether to note when the run
+// first reached the target. The schedule must pass examined_per_run. A run
+// prints nothing.
 struct run_setup {
     study_method method;
     schedule plan;
@@ -55,11 +66,16 @@ struct run_setup {
     const landscape* land;
     const double* objective_table;
     coding code;
+    bool find_time_to_target = false;
 };
 
 struct run_outcome {
     std::int32_t k;       // the best grid point the run reached, as it reports it
     float best_objective; // the best objective it met, as it reports it
+    // With find_time_to_target: the solutions examined when the best first
+    // passed the landscape's target (a search's start is 0, a sample's first draw
+    // 1); -1 when it never did, or when not asked.
+    std::int64_t examined_to_target = -1;
 };
 
 // One run of setup from a random start, all its draws from seed. Runs in

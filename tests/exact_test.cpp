@@ -169,14 +169,38 @@ TEST(exact_search, gives_the_plain_chains_distributions_at_every_level)
     }
 }
 
+// On every other shape of schedule, 4 levels from T = 1 down to 0.125.
+TEST(exact_search, gives_the_plain_chains_distributions_on_every_shape)
+{
+    const landscape land = program_landscape();
+    const std::vector<double> f = objective_table(land, coding::binary);
+    const schedule plans[] = {{0, 1.0, 0.125, 2, cooling_shape::linear, 4},
+                              {0, 1.0, 0.125, 2, cooling_shape::logarithmic, 4},
+                              {0, 1.0, 0.125, 2, cooling_shape::fast, 4}};
+    for (const schedule& plan : plans) {
+        chain_check check{f,   move_rule::anneal, plan.moves_per_level, plain_start(f, land.target),
+                          0.0, coding::binary};
+        EXPECT_EQ(exact_search(land, move_rule::anneal, coding::binary, plan, 2,
+                               compare_with_plain_chain, &check)
+                      .levels,
+                  4);
+        EXPECT_LT(check.worst, 1e-12) << shape_names[static_cast<int>(plan.shape)];
+    }
+}
+
 // The levels of a schedule are counted once, in schedule.h; the search, the
 // study and the engine all run that many.
 TEST(schedule_levels, are_those_the_search_the_study_and_the_engine_run)
 {
-    const std::pair<schedule, std::int64_t> cases[] = {{problem_schedule, 227},
-                                                       {{0.5, 1.0, 0.1, 3}, 4},
-                                                       {{0.9, 1.0, 1.0, 2}, 0},
-                                                       {{0.99, 10.0, 9.0, 1}, 11}};
+    const std::pair<schedule, std::int64_t> cases[] = {
+        {problem_schedule, 227},
+        {{0.5, 1.0, 0.1, 3}, 4},
+        {{0.9, 1.0, 1.0, 2}, 0},
+        {{0.99, 10.0, 9.0, 1}, 11},
+        {{0, 10.0, 0.1, 2, cooling_shape::fast, 2}, 2},
+        {{0, 10.0, 0.0, 2, cooling_shape::fast, 5}, 0},
+        {{0, 1.0, 2.0, 2, cooling_shape::linear, 5}, 0},
+        {{0, 1.0, 1.0, 2, cooling_shape::linear, 5}, 0}};
     for (const auto& [plan, levels] : cases) {
         EXPECT_EQ(level_count(plan, 1000), levels);
         EXPECT_EQ(examined_per_run(plan), levels * plan.moves_per_level);

@@ -332,7 +332,7 @@ TEST(study_tool, seeded_runs_print_the_golden_files)
             EXPECT_TRUE(run.output == file_contents(GOLDEN "/" + name + ".out")) << command;
             ++compared;
         }
-    EXPECT_EQ(compared, 4);
+    EXPECT_EQ(compared, 6);
 }
 
 // Bad arguments: status 2 and one line on standard error that says what is
@@ -421,7 +421,24 @@ TEST(study_tool, tools_reject_bad_arguments_with_status_2)
         {"study --landscape funnel --function x",
          "--landscape does not go with --function: a landscape states its function and interval"},
         {"study --target 1e39",
-         "--target must lie within a float's range, -3.40282e+38 to 3.40282e+38, not 1e39"}};
+         "--target must lie within a float's range, -3.40282e+38 to 3.40282e+38, not 1e39"},
+        {"study --schedule cubic",
+         "--schedule must be geometric, linear, logarithmic or fast, not cubic"},
+        {"study --levels 9",
+         "--levels does not go with the geometric schedule: its levels follow from --cooling"},
+        {"reliability --schedule fast --levels 1", "--levels must be from 2 to 10000000, not 1"},
+        {"study --schedule linear --levels 9 --cooling 0.9",
+         "--levels does not go with --cooling: the linear schedule cools in the levels given"},
+        {"study --schedule logarithmic --final 0",
+         "the logarithmic schedule needs --final above 0, not 0"},
+        {"reliability --schedule linear --levels 2000000",
+         "2000000 levels of 8 moves examine 16000000 solutions a run, over the 10000000 the "
+         "tools take"},
+        {"study --exact --schedule fast --levels 7000",
+         "--exact takes at most 50000 moves, from half a minute of work on two cores to 3 minutes "
+         "with one move a level, not 56000"},
+        {"study --time-to-target --method climb",
+         "--time-to-target does not go with --method: it shows every method"}};
     for (const auto& [arguments, message] : cases) {
         const std::string tool = std::string(arguments).substr(0, std::string(arguments).find(' '));
         const program_run run = run_command(tools + "/sinc-" + arguments, "");

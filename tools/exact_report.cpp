@@ -4,6 +4,7 @@
 #include "landscape.h"
 #include "progress.h"
 #include "rows.h"
+#include "time_to_target.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,22 +16,14 @@ std::int32_t threads_of(const study_options& o)
     return static_cast<std::int32_t>(o.threads);
 }
 
-// The probability that draws independent uniform draws meet one of the
-// grid's points that a share of the grid holds.
-double chance_of_meeting(double share, std::int64_t draws)
-{
-    const double miss = 1.0 - share;
-    return 1.0 - std::pow(miss, static_cast<double>(draws));
-}
-
 // Sampling's figures: its draws are uniform, so only how many points are
 // above the target and how many are best points matters.
 exact_result sampling_result(const landscape& land, const schedule& plan)
 {
     const std::int64_t draws = examined_per_run(plan);
-    const double above_share = static_cast<double>(points_above(land, land.target)) / grid_points;
+    const double above_share = share_above_target(land);
     const double best_share = static_cast<double>(best_points(land)) / grid_points;
-    return {chance_of_meeting(above_share, draws), chance_of_meeting(best_share, draws), {}, 0};
+    return {sampling_chance(above_share, draws), sampling_chance(best_share, draws), {}, 0};
 }
 
 void print_basins(const landscape& land, const exact_result& result)
@@ -83,15 +76,20 @@ void after_level(const exact_level& level, void* context)
     tick(job.shown, job.moves_per_level);
 }
 
+// Starts the job of chains chains on o's schedule, with progress on a terminal.
+exact_job start_job(const study_options& o, row_printer print_row, long chains)
+{
+    const std::int64_t examined = examined_per_run(o.plan);
+    const long levels = static_cast<long>(examined / o.plan.moves_per_level);
+    return {start_progress("sinc-study", levels * chains, examined * chains, "levels"), &o.land,
+            o.plan.moves_per_level, grid_basins(o.land, grid_peaks(o.land)), print_row};
+}
+
 // Works out o's method on o's schedule, printing each level's row with
 // print_row (if any), with progress on a terminal.
 exact_result run_exact(const study_options& o, row_printer print_row)
 {
-    const std::int64_t examined = examined_per_run(o.plan);
-    exact_job job{start_progress("sinc-study", static_cast<long>(examined / o.plan.moves_per_level),
-                                 examined, "levels"),
-                  &o.land, o.plan.moves_per_level, grid_basins(o.land, grid_peaks(o.land)),
-                  print_row};
+    exact_job job = start_job(o, print_row, 1);
     exact_result result =
         exact_search(o.land, rule_of(o.method), o.code, o.plan, threads_of(o), after_level, &job);
     clear_progress(job.shown);
@@ -120,4 +118,21 @@ void print_exact_map(const study_options& o)
 {
     std::puts("level\ttemperature\tx\tcurrent\tboltzmann");
     run_exact(o, print_map_rows);
+}
+
+void print_time_to_target(const target_curves& curves, int decimals)
+{
+    std::puts(time_to_target_header);
+    for (std::size_t level = 0; level < curves.reached[0].size(); ++level)
+        std::puts(time_to_target_row(curves, level, decimals).c_str());
+    std::puts(median_line(curves).c_str());
+}
+
+void print_exact_time_to_target(const study_options& o)
+{
+    exact_job job = start_job(o, nullptr, 2); // anneal and climb; sampling is a formula
+    const target_curves curves =
+        exact_time_to_target(o.land, o.code, o.plan, threads_of(o), after_level, &job);
+    clear_progress(job.shown);
+    print_time_to_target(curves, exact_decimals);
 }

@@ -5,6 +5,7 @@
 // shown on standard error when it is a terminal.
 
 #include "options.h"
+#include "time_to_target.h"
 
 // Prints the header and the row of o's method and schedule: the
 // probabilities that the search reaches an objective above the target and
@@ -23,3 +24,15 @@ void print_exact_trace(const study_options& o);
 // probability that the current solution lies there and what the Boltzmann
 // distribution at that level's T gives it.
 void print_exact_map(const study_options& o);
+
+// The decimals of the exact figures, and of the shares of runs.
+inline constexpr int exact_decimals = 9;
+inline constexpr int share_decimals = 4;
+
+// Prints the time-to-target table of curves, each chance with decimals
+// decimals, then the line of the medians.
+void print_time_to_target(const target_curves& curves, int decimals);
+
+// Prints the exact time-to-target table of o's schedule for every method:
+// a row per level, the last holding each method's "reached above 1.5".
+void print_exact_time_to_target(const study_options& o);

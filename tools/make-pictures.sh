@@ -5,8 +5,9 @@
 #   RUNS: searches for the reliability picture and the table of methods
 #   SWEEP_RUNS: runs for each row of the sweep
 #   EXACT: "full" works out the exact figures on the program's schedule and
-#   on a grid of schedules of its budget (a few minutes); "quick" on a
-#   short schedule only, to check that the drawing works
+#   on a grid of schedules of its budget, and of every shape between the
+#   same ends (a few minutes); "quick" on a short schedule only, to check
+#   that the drawing works
 set -euo pipefail
 tools=$1 out=$2 runs=${3:-10000} sweep_runs=${4:-1000} exact=${5:-full}
 trace_seed=3 # one search that still jumps between the two highest peaks late on
@@ -30,11 +31,14 @@ done | awk 'NR == 1 || !/^method/' > "$out/methods.tsv"
 # schedules that examine about as many solutions as the program's, from
 # 100 or 10 down to each final temperature in as many levels as the budget
 # allows for each count of moves per level.
-schedule=() budget=1816 budgets=()
+schedule=() budget=1816 budgets=() ends=()
 if [ "$exact" = quick ]; then
   schedule=(--initial 1 --final 0.5 --cooling 0.9)
-  budget=56 budgets=("8 1 0.5")
+  budget=56 budgets=("8 1 0.5") ends=("1 0.5")
 else
+  for initial in 100 10; do
+    for final in 1 0.1 0.01 0.001; do ends+=("$initial $final"); done
+  done
   budgets=()
   for moves in 1 2 4 8 16 32; do
     for initial in 100 10; do
@@ -58,6 +62,23 @@ for plan in "${budgets[@]}"; do
   "$tools/sinc-study" --exact --moves "$moves" --initial "$initial" --final "$final" \
     --cooling "$cooling" | grep -v '^#'
 done | awk 'NR == 1 || !/^method/' > "$out/budget.tsv"
+# Every shape between the same ends at 8 moves a level, in as many levels
+# as the geometric one takes to cool through them in the budget; the
+# geometric row is the budget table's.
+head -n 1 "$out/budget.tsv" > "$out/shapes.tsv"
+for plan in "${ends[@]}"; do
+  read -r initial final <<<"$plan"
+  awk -F '\t' -v i="$initial" -v f="$final" '$3 == i && $4 == f && $5 == 8' "$out/budget.tsv"
+  cooling=$(awk -F '\t' -v i="$initial" -v f="$final" '$3 == i && $4 == f && $5 == 8 { print $2 }' \
+    "$out/budget.tsv")
+  for shape in linear logarithmic fast; do
+    "$tools/sinc-study" --exact --initial "$initial" --final "$final" --cooling "$cooling" \
+      --schedule "$shape" | grep -v '^#'
+  done
+done | grep -v '^method' >> "$out/shapes.tsv"
+# The time to target at the program's schedule, exactly and from runs.
+"$tools/sinc-study" --exact --time-to-target "${schedule[@]}" > "$out/time-to-target.tsv"
+"$tools/sinc-study" --time-to-target --runs "$runs" "${schedule[@]}" > "$out/time-to-target-runs.tsv"
 
 # The presets beside the program's function: each curve, and the exact
 # figures of the three methods on the schedule above, their target beside
@@ -92,3 +113,5 @@ draw "data='$scratch/map.tsv'; out='$out/exact-map.png'" exact-map.gp
 draw "data='$out/exact-trace.tsv'; out='$out/exact-trace.svg'" exact-trace.gp
 draw "files='${files[*]}'; names='${presets[*]}'; targets='${targets[*]}'; out='$out/landscapes.svg'" \
   landscapes.gp
+draw "data='$out/time-to-target.tsv'; runs='$out/time-to-target-runs.tsv'; count=$runs; out='$out/time-to-target.svg'" \
+  time-to-target.gp

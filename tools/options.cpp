@@ -2,6 +2,7 @@
 
 #include "landscape_options.h"
 #include "option_values.h"
+#include "shape_options.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -105,6 +106,12 @@ constexpr conflict conflicts[] = {
     {"--sweep", "--cooling", "the sweep has schedules of its own"},
     {"--sweep", "--final", "the sweep has schedules of its own"},
     {"--sweep", "--moves", "the sweep has schedules of its own"},
+    {"--sweep", "--schedule", "the sweep has schedules of its own"},
+    {"--sweep", "--levels", "the sweep has schedules of its own"},
+    {"--sweep", "--time-to-target", "the time to target follows one schedule"},
+    {"--time-to-target", "--method", "it shows every method"},
+    {"--time-to-target", "--trace", "it is a trace of its own"},
+    {"--time-to-target", "--map", "it is a trace of its own"},
     {"--sweep", "--trace", "a trace follows one search"},
     {"--sweep", "--exact", "--exact works out one schedule"},
     {"--map", "--trace", "the map is a trace of its own"},
@@ -184,7 +191,12 @@ void add_modes(CLI::App& app, study_options& o)
          "(so no --runs or --seed), carried move by\nmove; with --trace, level by level"},
         {"--map", &o.map,
          "with --exact: the probability of the current\n"
-         "solution over x at every level, beside the\nBoltzmann distribution at its T"}};
+         "solution over x at every level, beside the\nBoltzmann distribution at its T"},
+        {"--time-to-target", &o.time_to_target,
+         "every method's chance of having reached\n"
+         "above 1.5 by the end of each level, and the\n"
+         "median solutions examined to reach it; with\n"
+         "--exact worked out, else from --runs runs"}};
     for (const auto& [name, flag, description] : flags)
         app.add_flag(name, *flag, description);
 }
@@ -197,21 +209,26 @@ unsigned all_cores()
 
 reliability_options parse_reliability_options(int argc, char** argv)
 {
-    CLI::App app("Runs many searches with the program's schedule, run i from a random start\n"
-                 "with seed S + i, on the program's function or another landscape, and prints\n"
-                 "the share that reached an objective above the target (1.5 for the\n"
-                 "program's function) and the share whose best point reached lies in each\n"
-                 "local maximum's basin, then the distribution of the best objective reached\n"
-                 "as \"low high share\" rows, for plotting.",
+    CLI::App app("Runs many searches with the program's schedule (or another --schedule\n"
+                 "between its ends), run i from a random start with seed S + i, on the\n"
+                 "program's function or another landscape, and prints the share that\n"
+                 "reached an objective above the target (1.5 for the program's function)\n"
+                 "and the share whose best point reached lies in each local maximum's\n"
+                 "basin, then the distribution of the best objective reached as\n"
+                 "\"low high share\" rows, for plotting.",
                  "sinc-reliability");
     set_up(app);
     reliability_options o;
+    shape_choice shape;
+    add_shape_options(app, &shape);
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
     landscape_text text;
     add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
     o.land = landscape_or_exit(app, text);
+    o.plan = settle_shape(app, shape, o.plan);
+    check_schedule(app.get_name().c_str(), o.plan);
     return o;
 }
 
@@ -262,12 +279,16 @@ study_options parse_study_options(int argc, char** argv)
         ->type_name("NAME")
         ->capture_default_str();
     add_schedule_options(app, o.plan);
+    shape_choice shape;
+    add_shape_options(app, &shape);
     add_runs_seed_and_threads(app, o);
     add_coding_option(app, &o.code);
     add_modes(app, o);
     landscape_text text;
     add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);
+    if (app.count("--sweep") == 0)
+        o.plan = settle_shape(app, shape, o.plan);
 
     for (std::size_t m = 0; m < std::size(method_names); ++m)
         if (method == method_names[m])

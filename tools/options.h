@@ -27,9 +27,10 @@ struct study_options {
     bool sweep = false;
     bool every_method = false; // with sweep: all three methods, not only method
     bool trace = false;
-    bool every_move = false; // with trace: a row per move, not per level
-    bool exact = false;      // probabilities worked out, not runs counted
-    bool map = false;        // with exact: where the search is, level by level
+    bool every_move = false;     // with trace: a row per move, not per level
+    bool exact = false;          // probabilities worked out, not runs counted
+    bool map = false;            // with exact: where the search is, level by level
+    bool time_to_target = false; // each method's chance of the target, level by level
     unsigned threads = all_cores();
     coding code = coding::binary; // how a vector stands for a grid point
     landscape land;               // the function on its grid, and the target
@@ -37,6 +38,7 @@ struct study_options {
 
 // What sinc-reliability is asked to do.
 struct reliability_options {
+    schedule plan = problem_schedule; // its shape and levels may be chosen
     long runs = 10000;
     std::uint32_t seed = 1;
     unsigned threads = all_cores();

@@ -86,10 +86,9 @@ int main(int argc, char** argv)
 {
     const reliability_options o = parse_reliability_options(argc, argv);
     const std::vector<double> table = objective_table(o.land, o.code);
-    const run_setup setup{
-        study_method::anneal, problem_schedule, nullptr, nullptr, &o.land, table.data(), o.code};
-    progress shown =
-        start_progress("sinc-reliability", o.runs, examined_per_run(problem_schedule) * o.runs);
+    const run_setup setup{study_method::anneal, o.plan, nullptr, nullptr, &o.land,
+                          table.data(),         o.code};
+    progress shown = start_progress("sinc-reliability", o.runs, examined_per_run(o.plan) * o.runs);
     const std::vector<run_outcome> outcomes =
         run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown});
     clear_progress(shown);

@@ -11,6 +11,7 @@
 #include "progress.h"
 #include "rows.h"
 #include "study.h"
+#include "time_to_target.h"
 
 #include <cmath>
 #include <cstdio>
@@ -92,12 +93,36 @@ void print_trace(const study_options& o)
               table.data(), o.code},
              o.seed);
 }
+
+// The time to target from o.runs runs of every method, run i from seed
+// o.seed + i for each.
+void print_runs_time_to_target(const study_options& o)
+{
+    const std::vector<double> table = objective_table(o.land, o.code);
+    const auto methods = static_cast<long>(std::size(method_names));
+    progress shown =
+        start_progress("sinc-study", methods * o.runs, examined_per_run(o.plan) * methods * o.runs);
+    target_curves curves{o.plan.moves_per_level, o.land.target, {}};
+    for (long m = 0; m < methods; ++m) {
+        run_setup setup{
+            static_cast<study_method>(m), o.plan, nullptr, nullptr, &o.land, table.data(), o.code};
+        setup.find_time_to_target = true;
+        curves.reached[m] =
+            runs_curve(run_many(setup, o.seed, o.runs, o.threads, {tick_progress, &shown}), o.plan);
+    }
+    clear_progress(shown);
+    print_time_to_target(curves, share_decimals);
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
     const study_options o = parse_study_options(argc, argv);
-    if (o.exact && o.map)
+    if (o.time_to_target && o.exact)
+        print_exact_time_to_target(o);
+    else if (o.time_to_target)
+        print_runs_time_to_target(o);
+    else if (o.exact && o.map)
         print_exact_map(o);
     else if (o.exact && o.trace)
         print_exact_trace(o);
