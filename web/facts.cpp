@@ -122,6 +122,12 @@ val page_facts()
     for (const char* name : coding_names)
         codings.call<void>("push", val(name));
     facts.set("codings", codings);
+    val shapes = val::array();
+    for (const char* name : shape_names)
+        shapes.call<void>("push", val(name));
+    facts.set("shapes", shapes);
+    // L of a shaped schedule; a blank field takes the geometric schedule's count
+    facts.set("levelLimit", limit(2, true, static_cast<double>(most_examined), true, true));
     return facts;
 }
 
@@ -130,6 +136,13 @@ val page_facts()
 double examined_by_schedule(const schedule& plan)
 {
     return static_cast<double>(examined_per_run(plan));
+}
+
+// Returns plan with shape and levels (0: as many as the geometric schedule
+// runs between plan's ends), as the tools make it of --schedule and --levels.
+schedule shaped_plan(const schedule& plan, cooling_shape shape, std::int32_t levels)
+{
+    return shaped_schedule(plan, shape, levels);
 }
 
 double level_of(double made, std::int32_t moves_per_level)
@@ -144,7 +157,14 @@ EMSCRIPTEN_BINDINGS(facts)
         .field("cooling", &schedule::cooling)
         .field("initial", &schedule::initial_temperature)
         .field("final", &schedule::final_temperature)
-        .field("moves", &schedule::moves_per_level);
+        .field("moves", &schedule::moves_per_level)
+        .field("shape", &schedule::shape)
+        .field("levels", &schedule::levels);
+    emscripten::enum_<cooling_shape>("Shape")
+        .value("geometric", cooling_shape::geometric)
+        .value("linear", cooling_shape::linear)
+        .value("logarithmic", cooling_shape::logarithmic)
+        .value("fast", cooling_shape::fast);
     emscripten::enum_<study_method>("Method")
         .value("anneal", study_method::anneal)
         .value("climb", study_method::climb)
@@ -153,4 +173,5 @@ EMSCRIPTEN_BINDINGS(facts)
     emscripten::function("pageFacts", &page_facts);
     emscripten::function("examinedBySchedule", &examined_by_schedule);
     emscripten::function("levelOfMoves", &level_of);
+    emscripten::function("shapedSchedule", &shaped_plan);
 }

@@ -2,7 +2,7 @@
 // where the search is beside the Boltzmann distribution, the distance
 // between them, and the row of sinc-study --exact.
 import { scheduleProblem } from './validate.js';
-import { mapPlot, distancePlot, summarize } from './plots.js';
+import { mapPlot, distancePlot, curvesPlot, summarize } from './plots.js';
 import { showTable, throttled } from './panels.js';
 import { jobPanel, endedText } from './job-panel.js';
 import { floatText, significant } from './formats.js';
@@ -61,13 +61,31 @@ function startCharts() {
   };
 }
 
+// The time to target, drawn from the glue's curves (null: none worked out).
+function startCurves(glue) {
+  const box = document.getElementById('exact-curves');
+  let plot = null;
+  return (curves) => {
+    box.rows = curves?.rows ?? ''; // the rows of sinc-study --exact --time-to-target, for the checks
+    if (!curves) {
+      plot?.show([], glue.facts.methods.map(() => []));
+      return summarize(box, 'Nothing worked out yet.');
+    }
+    plot ??= curvesPlot(box, glue.facts.methods);
+    plot.show(curves.examined, glue.facts.methods.map((name) => curves[name]));
+    summarize(box, `${curves.median.replace(/^# /, '')}.`);
+  };
+}
+
 export function startExact(glue, newWorker) {
   const charts = startCharts();
+  const showCurves = startCurves(glue);
   let job = null; // {settings, levels}, the one under way
   // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
   const end = (ended, row) => {
     const { levels } = job;
     if (row) showTable(panel.table, job.settings.land.headers.exact, [row]);
+    showCurves(job.curves ?? null);
     panel.bar.value = levels.length;
     job = null;
     charts.draw(levels);
@@ -90,13 +108,14 @@ export function startExact(glue, newWorker) {
       panel.bar.value = 0;
       panel.table.replaceChildren();
       charts.clear(settings.land);
+      showCurves(null);
       panel.state.textContent = 'Working it out…';
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
           job.levels.push(reply.level);
           showProgress(reply.level, reply.level.level === reply.level.levels);
         }
-        if ('row' in reply) job.row = reply.row;
+        if ('row' in reply) Object.assign(job, { row: reply.row, curves: reply.curves });
         if ('failed' in reply) {
           charts.draw(job.levels);
           return panel.finish(`The exact answer failed: ${reply.failed}. Press Work it out to try again.`);

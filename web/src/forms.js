@@ -5,6 +5,7 @@
 import { floatText } from './formats.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
 import { buildLandscapeFields, readLandscape } from './landscape-form.js';
+import { buildShapeFields, readShape } from './shape-fields.js';
 
 const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
 
@@ -34,6 +35,7 @@ export function buildForm(form, facts, { moving = false, seed }) {
     field.value = String(value);
     noteBeside(form, field);
   }
+  buildShapeFields(form, facts, noteBeside);
   buildLandscapeFields(form, facts, noteBeside);
 }
 
@@ -64,8 +66,10 @@ export function readForm(form, glue, limitOf) {
   const landscape = readLandscape(form, glue, mark);
   if (!fine || !landscape) return null;
   const value = (name) => Number(form.elements[name].value);
-  const plan = { moves: value('moves') };
-  for (const name of temperatures) plan[name] = Math.fround(value(name));
+  const typedPlan = { moves: value('moves') };
+  for (const name of temperatures) typedPlan[name] = Math.fround(value(name));
+  const plan = readShape(form, glue, typedPlan, mark);
+  if (!plan) return null;
   const examined = glue.examined(plan);
   const problem = scheduleProblem(examined, glue.facts.mostExamined) ?? limitOf(examined);
   if (problem) {

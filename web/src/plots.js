@@ -94,3 +94,14 @@ export function distancePlot(element) {
     { scales: { x: { time: false } } }, 'y');
   return { show: (levels, distances) => plot.setData([levels, distances]) };
 }
+
+// The time to target: each method's chance of having reached the target
+// against the solutions examined, on an axis from 0 to 1.
+export function curvesPlot(element, names) {
+  const colours = ['#1a5fb4', '#26a269', '#a51d2d'];
+  const series = names.map((label, i) => ({ label, stroke: colours[i % colours.length], width: 2, points: { show: false } }));
+  const scales = { x: { time: false }, y: { range: [0, 1] } };
+  const plot = chart(element, 240, 'solutions examined', 'reached the target', series,
+    [[], ...names.map(() => [])], { scales });
+  return { show: (examined, curves) => plot.setData([Array.from(examined), ...curves.map((c) => Array.from(c))]) };
+}

@@ -21,6 +21,7 @@ import { checkStops, checkPlots } from './job-checks.mjs';
 import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLandscapes } from './landscape-checks.mjs';
+import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
 
 const [site, native] = process.argv.slice(2);
@@ -42,6 +43,7 @@ async function checkGoldens(open, shot) {
   const exact = await checkExact(page, study, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
     "the program's schedule");
   const tables = await checkLandscapes(page, native, study);
+  await checkShapes(page, study);
   await checkKeyboard(page);
   await checkAxe(page, 'at 1400 px:');
   await page.click('#console-restart');
