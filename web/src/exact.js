@@ -2,10 +2,10 @@
 // where the search is beside the Boltzmann distribution, the distance
 // between them, and the row of sinc-study --exact.
 import { scheduleProblem } from './validate.js';
-import { mapPlot, distancePlot, summarize } from './plots.js';
+import { mapPlot, distancePlot, curvesPlot, summarize } from './plots.js';
 import { showTable, throttled } from './panels.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { significant } from './formats.js';
+import { floatText, significant } from './formats.js';
 
 // In words, where the bars of level put most of the search and of Boltzmann's distribution.
 function mapText(level, xs) {
@@ -16,24 +16,26 @@ function mapText(level, xs) {
     `${xs[boltzmann].toFixed(3)} (${significant(level.boltzmann[boltzmann], 4)}).`;
 }
 
-function startCharts(glue) {
+function startCharts() {
   const part = (id) => document.getElementById(id);
   const slider = part('exact-level');
-  let map = null, distance = null, xs = null;
+  let map = null, distance = null, xs = null, target = ''; // xs: the bars' x on the landscape
   let levels = [];
   const showLevel = () => {
     const level = levels.find((l) => l.level === Number(slider.value));
     if (!level) return;
     part('exact-level-text').textContent = `level ${level.level}, T = ${significant(level.temperature, 6)}, ` +
-      `distance to Boltzmann ${level.distance.toFixed(6)}, above 1.5 so far ${level.above.toFixed(6)}`;
-    xs ??= Array.from(level.current, (_, i) => glue.mapBarX(i));
+      `distance to Boltzmann ${level.distance.toFixed(6)}, above ${target} so far ${level.above.toFixed(6)}`;
     map ??= mapPlot(part('exact-map'));
     map.show(xs, level.current, level.boltzmann);
     summarize(part('exact-map'), mapText(level, xs));
   };
   slider.addEventListener('input', showLevel);
   return {
-    clear() {
+    // Clears the charts for a job on land.
+    clear(land) {
+      xs = Array.from(land.barX);
+      target = floatText(land.target);
       levels = [];
       slider.disabled = true;
       part('exact-level-text').textContent = '';
@@ -59,15 +61,33 @@ function startCharts(glue) {
   };
 }
 
+// The time to target, drawn from the glue's curves (null: none worked out).
+function startCurves(glue) {
+  const box = document.getElementById('exact-curves');
+  let plot = null;
+  return (curves) => {
+    box.rows = curves?.rows ?? ''; // the rows of sinc-study --exact --time-to-target, for the checks
+    if (!curves) {
+      plot?.show([], glue.facts.methods.map(() => []));
+      return summarize(box, 'Nothing worked out yet.');
+    }
+    plot ??= curvesPlot(box, glue.facts.methods);
+    plot.show(curves.examined, glue.facts.methods.map((name) => curves[name]));
+    summarize(box, `${curves.median.replace(/^# /, '')}.`);
+  };
+}
+
 export function startExact(glue, newWorker) {
-  const charts = startCharts(glue);
+  const charts = startCharts();
+  const showCurves = startCurves(glue);
   let job = null; // {settings, levels}, the one under way
   // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
   const end = (ended, row) => {
     const { levels } = job;
-    job = null;
-    if (row) showTable(panel.table, glue.facts.headers.exact, [row]);
+    if (row) showTable(panel.table, job.settings.land.headers.exact, [row]);
+    showCurves(job.curves ?? null);
     panel.bar.value = levels.length;
+    job = null;
     charts.draw(levels);
     panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
@@ -87,14 +107,15 @@ export function startExact(glue, newWorker) {
       });
       panel.bar.value = 0;
       panel.table.replaceChildren();
-      charts.clear();
+      charts.clear(settings.land);
+      showCurves(null);
       panel.state.textContent = 'Working it out…';
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
           job.levels.push(reply.level);
           showProgress(reply.level, reply.level.level === reply.level.levels);
         }
-        if ('row' in reply) job.row = reply.row;
+        if ('row' in reply) Object.assign(job, { row: reply.row, curves: reply.curves });
         if ('failed' in reply) {
           charts.draw(job.levels);
           return panel.finish(`The exact answer failed: ${reply.failed}. Press Work it out to try again.`);

@@ -4,13 +4,24 @@
 // the field is mended.
 import { floatText } from './formats.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
+import { buildLandscapeFields, readLandscape } from './landscape-form.js';
+import { buildShapeFields, readShape } from './shape-fields.js';
 
 const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
 
+// Puts after field's label a place for what is wrong with it.
+function noteBeside(form, field) {
+  const note = document.createElement('span');
+  note.className = 'refusal';
+  note.id = `${form.id}-${field.name}-refusal`;
+  field.setAttribute('aria-describedby', note.id);
+  field.closest('label').after(note);
+}
+
 // Fills form's selects with the names of methods (the glue's, or those of
 // them that move when moving) and of the codings, and its fields with their
-// defaults; seed is the default seed. Beside each field, a place for what
-// is wrong with it.
+// defaults; seed is the default seed; and puts the landscape's fields first.
+// Beside each field, a place for what is wrong with it.
 export function buildForm(form, facts, { moving = false, seed }) {
   const options = (select, names) => select?.replaceChildren(...names.map((name) => new Option(name, name)));
   options(form.elements.method, moving ? facts.movingMethods : facts.methods);
@@ -22,12 +33,10 @@ export function buildForm(form, facts, { moving = false, seed }) {
     const field = form.elements[name];
     if (!field) continue;
     field.value = String(value);
-    const note = document.createElement('span');
-    note.className = 'refusal';
-    note.id = `${form.id}-${name}-refusal`;
-    field.setAttribute('aria-describedby', note.id);
-    field.closest('label').after(note);
+    noteBeside(form, field);
   }
+  buildShapeFields(form, facts, noteBeside);
+  buildLandscapeFields(form, facts, noteBeside);
 }
 
 const labelOf = (field) => field.closest('label').firstChild.textContent.trim();
@@ -39,9 +48,10 @@ function mark(field, problem) {
   else field.setAttribute('aria-invalid', 'true');
 }
 
-// Reads form: returns its settings {method, coding, seed, runs, plan}, the
-// temperatures rounded to float, or null after showing beside each field
-// what is wrong with it. limitOf(examined) gives the panel's own problem
+// Reads form: returns its settings {method, coding, seed, runs, plan,
+// landscape, land}, the temperatures rounded to float, landscape the
+// request and land the glue's description of it, or null after showing
+// beside each field what is wrong with it. limitOf(examined) gives the panel's own problem
 // with a schedule that examines examined solutions ({field, message} or null).
 export function readForm(form, glue, limitOf) {
   const { limits } = glue.facts;
@@ -53,10 +63,13 @@ export function readForm(form, glue, limitOf) {
     mark(field, problem);
     fine &&= problem === '';
   }
-  if (!fine) return null;
+  const landscape = readLandscape(form, glue, mark);
+  if (!fine || !landscape) return null;
   const value = (name) => Number(form.elements[name].value);
-  const plan = { moves: value('moves') };
-  for (const name of temperatures) plan[name] = Math.fround(value(name));
+  const typedPlan = { moves: value('moves') };
+  for (const name of temperatures) typedPlan[name] = Math.fround(value(name));
+  const plan = readShape(form, glue, typedPlan, mark);
+  if (!plan) return null;
   const examined = glue.examined(plan);
   const problem = scheduleProblem(examined, glue.facts.mostExamined) ?? limitOf(examined);
   if (problem) {
@@ -66,7 +79,7 @@ export function readForm(form, glue, limitOf) {
   return {
     method: form.elements.method.value, coding: form.elements.code.value,
     seed: form.elements.seed ? value('seed') : 0, runs: form.elements.runs ? value('runs') : 0,
-    plan, examined,
+    plan, examined, landscape: landscape.request, land: landscape.land,
   };
 }
 

@@ -5,6 +5,7 @@ import { histogramPlot, summarize } from './plots.js';
 import { showTable, throttled } from './panels.js';
 import { jobPanel, endedText } from './job-panel.js';
 import { binsOf, fullest } from './bins.js';
+import { floatText } from './formats.js';
 
 const binCount = 50;
 
@@ -19,6 +20,7 @@ function histogramText(bins, runs) {
 
 export function startMany(glue, newWorker) {
   const plotBox = document.getElementById('many-plot');
+  const threshold = document.querySelector('#many [data-fact="grid.threshold"]');
   let histogram = null; // made with the first runs
   const clear = () => {
     histogram?.show({ low: 0, width: 1, counts: [] });
@@ -36,6 +38,7 @@ export function startMany(glue, newWorker) {
       table.replaceChildren();
       clear();
       state.textContent = `Running ${settings.runs} searches…`;
+      threshold.textContent = floatText(settings.land.target); // the text above names the landscape's target
       let ended = null;
       runJob('many', settings, (reply) => {
         if ('progress' in reply) showProgress(reply.progress);
@@ -43,7 +46,7 @@ export function startMany(glue, newWorker) {
         if ('failed' in reply) return panel.finish(`The searches failed: ${reply.failed}. Press Run to try again.`);
         if (!('done' in reply)) return;
         bar.value = ended.ran;
-        showTable(table, glue.facts.headers.study, [ended.row]);
+        showTable(table, settings.land.headers.study, [ended.row]);
         const bins = binsOf(ended.outcomes, binCount);
         if (ended.ran > 0) {
           histogram ??= histogramPlot(plotBox, 'best objective of a run');

@@ -20,7 +20,9 @@ export function showTable(table, header, rows) {
 
 // Returns a runner of jobs in a Worker of their own (started by newWorker
 // when first needed): run(job, settings, onReply) posts a job and hands its
-// replies to onReply until {done} or {failed}, which a Worker that fails to
+// replies to onReply until {done} or {failed} (settings go without their
+// landscape's description, land, which the Worker builds again from the
+// request, off the page's thread), which a Worker that fails to
 // start or dies, or a glue that throws, becomes; a job started while
 // another runs ends the other first. run.stop() asks the job under way to
 // stop, where it can (it then replies done as usual); run.end() ends it and
@@ -56,7 +58,7 @@ export function jobRunner(newWorker) {
     current = { id: ++lastId, onReply };
     try {
       if (!worker) start();
-      worker.postMessage({ id: current.id, job, settings });
+      worker.postMessage({ id: current.id, job, settings: { ...settings, land: undefined } }); // the Worker builds its own
     } catch (error) {
       end();
       finish({ failed: String(error?.message ?? error) });

@@ -15,13 +15,19 @@ const typingPause = 300; // ms after the last key before a typed schedule is tak
 
 function startView(glue) {
   const part = (id) => document.getElementById(id);
-  const curve = glue.landscape(curveEvery);
   const marks = { current: null, best: null };
-  const plot = landscapePlot(part('watch-plot'), curve.x, curve.f, marks);
+  const plot = landscapePlot(part('watch-plot'), marks);
   const table = part('watch-trace');
   showTable(table, glue.facts.headers.level, []);
+  let shown = null; // the landscape drawn
+  const showLandscape = (land) => {
+    if (land === shown) return;
+    shown = land;
+    const every = (values) => Array.from(values.filter((_, k) => k % curveEvery === 0));
+    plot.show(every(land.x), every(land.f));
+  };
   return {
-    marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
+    marks, redraw: plot.redraw, showLandscape, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
     summary: (text) => summarize(part('watch-plot'), text),
   };
@@ -84,7 +90,9 @@ export function startWatch(glue, newWorker) {
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
-    panel.walk = { moves, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0 };
+    panel.walk = {
+      moves, land: settings.land, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0,
+    };
     delete form.dataset.pending;
     state.textContent = `A walk of ${panel.walk.length} moves, ready.`;
     panel.show();
@@ -94,6 +102,7 @@ export function startWatch(glue, newWorker) {
     controls.pause();
     panel.walk = null;
     if (!settings) return noWalk('No walk: mend the schedule above.');
+    view.showLandscape(settings.land);
     form.dataset.pending = 'true';
     state.textContent = 'Working out the walk…';
     runJob('watch', settings, (reply) => {
