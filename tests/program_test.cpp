@@ -275,6 +275,32 @@ TEST(study_tool, the_trace_of_every_move_agrees_with_the_level_trace)
 // of one method prints that method's rows of the whole sweep. A trace
 // follows the schedule, T = 100 * 0.97^(level - 1), and ends on the best
 // objective of its run.
+// --every-point prints f at every grid point to the last bit: read back, the
+// first, the best and the last point give the doubles the landscape holds,
+// for a preset stated by its expression; and there is a line for each point.
+TEST(landscape_tool, every_point_reads_back_as_the_landscape)
+{
+    landscape decoy;
+    ASSERT_EQ(build_landscape({"decoy", nullptr, nullptr, false, 0}, &decoy).field, nullptr);
+    const program_run run = run_command("sh -c \"" + tools +
+                                            "/sinc-landscape --every-point --landscape decoy | "
+                                            "sed -n '2p;48919p;\\$p;\\$='\"",
+                                        "");
+    std::istringstream lines(run.output);
+    for (const std::int32_t k : {0, program_best_point, full_scale}) {
+        std::int32_t read_k = -1;
+        double x = 0;
+        double f = 0;
+        lines >> read_k >> x >> f;
+        EXPECT_EQ(read_k, k);
+        EXPECT_EQ(x, static_cast<double>(grid_x(decoy, k))) << k;
+        EXPECT_EQ(f, decoy.objective[static_cast<std::size_t>(k)]) << k;
+    }
+    std::int32_t count = 0;
+    lines >> count;
+    EXPECT_EQ(count, full_scale + 2); // the comment line and every point
+}
+
 TEST(study_tool, seeded_runs_repeat_and_the_trace_agrees_with_the_table)
 {
     const auto sweep = study("--sweep --runs 3 --seed 7 --threads 1");

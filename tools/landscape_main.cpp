@@ -3,7 +3,8 @@
 // Block 1: "x f" for each local maximum, highest first.
 // Blocks are separated by two blank lines, as gnuplot's "index" expects.
 // With --one-flip-peaks, instead: for binary and Gray code, "x f k" for each
-// grid point from which no single flip improves f, highest first.
+// grid point from which no single flip improves f, highest first. With
+// --every-point, instead: "k x f" at every grid point, to 17 digits.
 
 #include "landscape.h"
 #include "options.h"
@@ -28,6 +29,16 @@ void print_one_flip_peaks(const landscape& land)
                         static_cast<double>(peak.value), peak.k);
     }
 }
+
+// The whole table: x as stored and f before it is narrowed, each to 17
+// significant digits, which read back as the same double.
+void print_every_point(const landscape& land)
+{
+    std::printf("# k x f(x), every grid point, f not narrowed\n");
+    for (std::int32_t k = 0; k <= land.g.full_scale; ++k)
+        std::printf("%d %.17g %.17g\n", k, static_cast<double>(grid_x(land, k)),
+                    land.objective[static_cast<std::size_t>(k)]);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,6 +47,10 @@ int main(int argc, char** argv)
     const landscape& land = o.land;
     if (o.one_flip_peaks) {
         print_one_flip_peaks(land);
+        return finish_output("sinc-landscape");
+    }
+    if (o.every_point) {
+        print_every_point(land);
         return finish_output("sinc-landscape");
     }
     const std::int32_t last = land.g.full_scale;

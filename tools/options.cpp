@@ -246,6 +246,11 @@ landscape_options parse_landscape_options(int argc, char** argv)
                  "higher f, in binary then in Gray code: their\n"
                  "count and \"x f k\" for each, highest first;\n"
                  "the blocks two blank lines apart");
+    app.add_flag("--every-point", o.every_point,
+                 "instead: \"k x f\" at every grid point, x as\n"
+                 "a search stores it and f as computed, before\n"
+                 "it is narrowed, both to 17 significant digits")
+        ->excludes("--one-flip-peaks");
     landscape_text text;
     add_landscape_options(app, text);
     parse_or_exit(app, argc, argv);

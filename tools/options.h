@@ -50,6 +50,7 @@ struct reliability_options {
 // no single flip improves f, in each coding.
 struct landscape_options {
     bool one_flip_peaks = false;
+    bool every_point = false;
     landscape land;
 };
 

@@ -7,11 +7,12 @@
 #include "exact.h"
 #include "levels.h"
 #include "page_limits.h"
+#include "presets.h"
 #include "problem.h"
 #include "rows.h"
-#include "shown_landscape.h"
 #include "study.h"
 
+#include <cstdio>
 #include <emscripten/bind.h>
 #include <iterator>
 #include <limits>
@@ -19,7 +20,8 @@
 using emscripten::val;
 
 namespace {
-constexpr double largest_temperature = std::numeric_limits<float>::max();
+constexpr double largest_float = std::numeric_limits<float>::max();
+constexpr double largest_temperature = largest_float;
 
 // A field's limit: from low to high, each bound in or out, whole or not.
 val limit(double low, bool low_in, double high, bool high_in, bool whole)
@@ -58,9 +60,7 @@ val field_defaults()
 val table_headers()
 {
     val headers = val::object();
-    headers.set("study", val(study_header(shown_landscape())));
-    headers.set("level", val(level_header));
-    headers.set("exact", val(exact_header(shown_landscape())));
+    headers.set("level", val(level_header)); // the others follow a landscape: see describeLandscape
     return headers;
 }
 
@@ -69,8 +69,32 @@ val grid_facts()
     val grid = val::object();
     grid.set("bits", problem_grid.bits);
     grid.set("points", grid_points);
-    grid.set("threshold", shown_landscape().target);
+    grid.set("threshold", landscape_presets[0].target); // the program's, the default
     return grid;
+}
+
+// The presets, the program's first, each {name, function, interval "A,B",
+// target, teaches}, and the limit of a target typed in.
+val landscape_facts()
+{
+    val presets = val::array();
+    for (std::size_t i = 0; i < landscape_preset_count; ++i) {
+        const landscape_preset& p = landscape_presets[i];
+        char interval[64];
+        std::snprintf(interval, sizeof interval, "%g,%g", static_cast<double>(p.lower),
+                      static_cast<double>(p.upper));
+        val preset = val::object();
+        preset.set("name", val(p.name));
+        preset.set("function", val(p.function));
+        preset.set("interval", val(std::string(interval)));
+        preset.set("target", p.target);
+        preset.set("teaches", val(p.teaches));
+        presets.call<void>("push", preset);
+    }
+    val landscapes = val::object();
+    landscapes.set("presets", presets);
+    landscapes.set("target", limit(-largest_float, true, largest_float, true, false));
+    return landscapes;
 }
 
 // Everything the page's forms, tables and texts are built from.
@@ -81,6 +105,7 @@ val page_facts()
     facts.set("limits", field_limits());
     facts.set("headers", table_headers());
     facts.set("grid", grid_facts());
+    facts.set("landscapes", landscape_facts());
     facts.set("mostExamined", static_cast<double>(most_examined));
     facts.set("mostWatched", static_cast<double>(most_watched));
     facts.set("mostExact", static_cast<double>(most_exact_moves));
@@ -97,6 +122,12 @@ val page_facts()
     for (const char* name : coding_names)
         codings.call<void>("push", val(name));
     facts.set("codings", codings);
+    val shapes = val::array();
+    for (const char* name : shape_names)
+        shapes.call<void>("push", val(name));
+    facts.set("shapes", shapes);
+    // L of a shaped schedule; a blank field takes the geometric schedule's count
+    facts.set("levelLimit", limit(2, true, static_cast<double>(most_examined), true, true));
     return facts;
 }
 
@@ -105,6 +136,13 @@ val page_facts()
 double examined_by_schedule(const schedule& plan)
 {
     return static_cast<double>(examined_per_run(plan));
+}
+
+// Returns plan with shape and levels (0: as many as the geometric schedule
+// runs between plan's ends), as the tools make it of --schedule and --levels.
+schedule shaped_plan(const schedule& plan, cooling_shape shape, std::int32_t levels)
+{
+    return shaped_schedule(plan, shape, levels);
 }
 
 double level_of(double made, std::int32_t moves_per_level)
@@ -119,7 +157,14 @@ EMSCRIPTEN_BINDINGS(facts)
         .field("cooling", &schedule::cooling)
         .field("initial", &schedule::initial_temperature)
         .field("final", &schedule::final_temperature)
-        .field("moves", &schedule::moves_per_level);
+        .field("moves", &schedule::moves_per_level)
+        .field("shape", &schedule::shape)
+        .field("levels", &schedule::levels);
+    emscripten::enum_<cooling_shape>("Shape")
+        .value("geometric", cooling_shape::geometric)
+        .value("linear", cooling_shape::linear)
+        .value("logarithmic", cooling_shape::logarithmic)
+        .value("fast", cooling_shape::fast);
     emscripten::enum_<study_method>("Method")
         .value("anneal", study_method::anneal)
         .value("climb", study_method::climb)
@@ -128,4 +173,5 @@ EMSCRIPTEN_BINDINGS(facts)
     emscripten::function("pageFacts", &page_facts);
     emscripten::function("examinedBySchedule", &examined_by_schedule);
     emscripten::function("levelOfMoves", &level_of);
+    emscripten::function("shapedSchedule", &shaped_plan);
 }

@@ -5,7 +5,7 @@
 #include "coding.h"
 #include "draws.h"
 #include "landscape.h"
-#include "shown_landscape.h"
+#include "page_landscape.h"
 #include "study.h"
 
 #include <cmath>
@@ -43,15 +43,18 @@ val trial_report(coding code, const trial& move, double temperature)
 }
 
 // Flips bit (0 the most significant) of the solution of integer value
-// state, read in code, and decides the move at temperature as method does,
-// its draw the one after earlier draws of a source seeded with seed.
+// state, read in code, on the landscape that described stands for, and
+// decides the move at temperature as method does, its draw the one after
+// earlier draws of a source seeded with seed.
 // Returns {to, fromPoint, toPoint, before, proposed, delta, chance, draw,
 // taken} (draw no_draw when it takes none), or null for a bit, state or
-// temperature out of range.
+// temperature out of range, or described no landscape.
 val try_move(study_method method, coding code, std::int32_t state, std::int32_t bit,
-             double temperature, std::uint32_t seed, std::int32_t earlier)
+             double temperature, std::uint32_t seed, std::int32_t earlier, const val& described)
 {
-    const landscape& land = shown_landscape();
+    landscape land;
+    if (!landscape_of_description(described, &land))
+        return val::null();
     const bool fine = bit >= 0 && bit < land.g.bits && state >= 0 && state <= land.g.full_scale &&
                       temperature > 0 && earlier >= 0;
     if (!fine || method == study_method::sample)

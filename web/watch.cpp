@@ -4,9 +4,9 @@
 #include "coding.h"
 #include "columns.h"
 #include "landscape.h"
+#include "page_landscape.h"
 #include "page_limits.h"
 #include "rows.h"
-#include "shown_landscape.h"
 #include "study.h"
 
 #include <cmath>
@@ -79,16 +79,18 @@ val columns_of(const walk_columns& walk)
     return moves;
 }
 
-// Runs method (anneal or climb) in code on plan from seed, calling
-// on_level(row) at the end of every level. Returns the moves' columns, or
-// null when the plan makes none or more than most_watched, or method is sample.
+// Runs method (anneal or climb) in code on plan from seed on the landscape
+// that described stands for, calling on_level(row) at the end of every
+// level. Returns the moves' columns, or null when the plan makes none or
+// more than most_watched, method is sample, or described is no landscape.
 val watch_search(study_method method, coding code, std::uint32_t seed, const schedule& plan,
-                 const val& on_level)
+                 const val& described, const val& on_level)
 {
     const std::int64_t examined = examined_per_run(plan);
-    if (examined <= 0 || examined > most_watched || method == study_method::sample)
+    landscape land;
+    if (examined <= 0 || examined > most_watched || method == study_method::sample ||
+        !landscape_of_description(described, &land))
         return val::null();
-    const landscape& land = shown_landscape();
     const std::vector<double> table = objective_table(land, code);
     walk_columns walk;
     walk.tally = {&land, code, plan.moves_per_level, 0, 0, 0};
@@ -98,38 +100,9 @@ val watch_search(study_method method, coding code, std::uint32_t seed, const sch
     return columns_of(walk);
 }
 
-// x and f at every every-th grid point, f narrowed as the program stores it:
-// the landscape the walk is drawn on.
-val landscape_curve(std::int32_t every)
-{
-    const landscape& land = shown_landscape();
-    std::vector<double> xs;
-    std::vector<double> fs;
-    for (std::int32_t k = 0; every > 0 && k <= land.g.full_scale; k += every) {
-        xs.push_back(grid_x(land, k));
-        fs.push_back(grid_objective(land, k));
-    }
-    val curve = val::object();
-    curve.set("x", typed_copy(xs));
-    curve.set("f", typed_copy(fs));
-    return curve;
-}
-
-double objective_at(std::int32_t k)
-{
-    return grid_objective(shown_landscape(), k);
-}
-
-double x_at(std::int32_t k)
-{
-    return grid_x(shown_landscape(), k);
-}
 } // namespace
 
 EMSCRIPTEN_BINDINGS(watch)
 {
     emscripten::function("watchSearch", &watch_search);
-    emscripten::function("landscape", &landscape_curve);
-    emscripten::function("objectiveAt", &objective_at);
-    emscripten::function("xAt", &x_at);
 }

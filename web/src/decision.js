@@ -6,12 +6,13 @@ import { bitsOf } from './formats.js';
 import { say, sayLabel, unsay } from './texts.js';
 import { fixed, sig, msg } from './words.js';
 
-// The bits of move {fromState, toState, fromPoint, toPoint, bit}, before and after, in element.
-export function showFlip(element, glue, move) {
+// The bits of move {fromState, toState, fromPoint, toPoint, bit}, before
+// and after, in element; x of each on land (the glue's description).
+export function showFlip(element, glue, land, move) {
   const bits = glue.facts.grid.bits;
   say(element, 'rule.bits', {
     before: bitsOf(move.fromState, bits, move.bit), after: bitsOf(move.toState, bits, move.bit), bit: move.bit,
-    x: fixed(glue.xAt(move.fromPoint), 6), xAfter: fixed(glue.xAt(move.toPoint), 6),
+    x: fixed(land.x[move.fromPoint], 6), xAfter: fixed(land.x[move.toPoint], 6),
   });
 }
 
@@ -44,7 +45,7 @@ export function showDecision(view, glue, walk, last) {
     return say(view.rule, 'rule.none');
   }
   const move = moveOf({ ...walk.moves, bits: glue.facts.grid.bits }, last);
-  showFlip(view.flip, glue, move);
+  showFlip(view.flip, glue, walk.settings.land, move);
   showRule(view.rule, move);
 }
 
@@ -64,7 +65,7 @@ export function startTrial(box, glue, where, { flip, rule }) {
       const move = glue.tryMove(now.settings, now.state, bit, now.temperature, draws);
       if (move === null) return;
       if (move.draw >= 0) ++draws;
-      showFlip(flip, glue, { ...move, fromState: now.state, toState: move.to, bit });
+      showFlip(flip, glue, now.settings.land, { ...move, fromState: now.state, toState: move.to, bit });
       showRule(rule, { ...move, temperature: now.temperature });
     });
     return button;

@@ -2,12 +2,13 @@
 // where the search is beside the Boltzmann distribution, the distance
 // between them, and the row of sinc-study --exact.
 import { scheduleProblem } from './validate.js';
-import { mapPlot, distancePlot, summarize } from './plots.js';
+import { mapPlot, distancePlot, curvesPlot, summarize } from './plots.js';
 import { showTable, showColumns, throttled } from './panels.js';
 import { say, unsay } from './texts.js';
 import { linkedValue, noteLink, keepInLink } from './link.js';
 import { fixed, sig } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
+import { floatText } from './formats.js';
 
 // In words, where the bars of level put most of the search and of Boltzmann's distribution: the message's numbers.
 function mapText(level, xs) {
@@ -28,24 +29,26 @@ function showLinkedLevel(slider) {
   keepInLink();
 }
 
-function startCharts(glue) {
+function startCharts() {
   const part = (id) => document.getElementById(id);
   const slider = part('exact-level');
-  let map = null, distance = null, xs = null;
+  let map = null, distance = null, xs = null, target = 0; // xs: the bars' x on the landscape
   let levels = [];
   const showLevel = () => {
     const level = levels.find((l) => l.level === Number(slider.value));
     if (!level) return;
     say(part('exact-level-text'), 'exact.levelText', { level: level.level, t: sig(level.temperature, 6),
-      distance: fixed(level.distance, 6), above: fixed(level.above, 6) });
-    xs ??= Array.from(level.current, (_, i) => glue.mapBarX(i));
+      distance: fixed(level.distance, 6), above: fixed(level.above, 6), target });
     map ??= mapPlot(part('exact-map'));
     map.show(xs, level.current, level.boltzmann);
     summarize(part('exact-map'), 'exact.mapText', mapText(level, xs));
   };
   slider.addEventListener('input', showLevel);
   return {
-    clear() {
+    // Clears the charts for a job on land.
+    clear(land) {
+      xs = Array.from(land.barX);
+      target = Number(floatText(land.target));
       levels = [];
       slider.disabled = true;
       unsay(part('exact-level-text'));
@@ -72,16 +75,35 @@ function startCharts(glue) {
   };
 }
 
+// The time to target, drawn from the glue's curves (null: none worked out).
+function startCurves(glue) {
+  const box = document.getElementById('exact-curves');
+  let plot = null;
+  return (curves) => {
+    box.rows = curves?.rows ?? ''; // the rows of sinc-study --exact --time-to-target, for the checks
+    if (!curves) {
+      plot?.show([], glue.facts.methods.map(() => []));
+      return summarize(box, 'exact.nothing');
+    }
+    plot ??= curvesPlot(box, glue.facts.methods.map((name) => `method.${name}`));
+    plot.show(curves.examined, glue.facts.methods.map((name) => curves[name]));
+    summarize(box, 'exact.curvesText', { median: curves.median.replace(/^# /, '') }); // the tool's words
+  };
+}
+
 export function startExact(glue, newWorker) {
-  const charts = startCharts(glue);
-  showColumns(document.getElementById('exact-columns'), glue.facts.headers.exact);
+  const charts = startCharts();
+  const showCurves = startCurves(glue);
+  const columns = document.getElementById('exact-columns');
+  showColumns(columns, glue.programLand().headers.exact);
   let job = null; // {settings, levels}, the one under way
   // Ends the job: its rows (the first of the last level done when it was stopped), its charts, its words.
   const end = (ended, rows) => {
     const { levels } = job;
-    job = null;
-    if (rows[0]) showTable(panel.table, glue.facts.headers.exact, rows.filter(Boolean));
+    if (rows[0]) showTable(panel.table, job.settings.land.headers.exact, rows.filter(Boolean));
+    showCurves(job.curves ?? null);
     panel.bar.value = levels.length;
+    job = null;
     charts.draw(levels);
     panel.finish(...endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
@@ -91,7 +113,7 @@ export function startExact(glue, newWorker) {
     runJob('exact', { ...settings, method, quiet: true }, (reply) => {
       if ('row' in reply) job.beside = reply.row;
       if ('failed' in reply) return panel.finish('exact.failed', { why: reply.failed });
-      if ('done' in reply) end({ seconds: seconds + reply.seconds }, [job.row, job.beside, glue.samplingRow(settings.plan)]);
+      if ('done' in reply) end({ seconds: seconds + reply.seconds }, [job.row, job.beside, glue.samplingRow(settings)]);
     });
   };
   const panel = jobPanel('exact', glue, newWorker, {
@@ -110,14 +132,16 @@ export function startExact(glue, newWorker) {
       });
       panel.bar.value = 0;
       panel.table.replaceChildren();
-      charts.clear();
+      charts.clear(settings.land);
+      showColumns(columns, settings.land.headers.exact);
+      showCurves(null);
       say(panel.state, 'exact.working');
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
           job.levels.push(reply.level);
           showProgress(reply.level, reply.level.level === reply.level.levels);
         }
-        if ('row' in reply) job.row = reply.row;
+        if ('row' in reply) Object.assign(job, { row: reply.row, curves: reply.curves });
         if ('failed' in reply) {
           charts.draw(job.levels);
           return panel.finish('exact.failed', { why: reply.failed });

@@ -5,13 +5,24 @@
 import { floatText } from './formats.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
 import { say, unsay } from './texts.js';
+import { buildLandscapeFields, readLandscape } from './landscape-form.js';
+import { buildShapeFields, readShape } from './shape-fields.js';
 
 const temperatures = ['cooling', 'initial', 'final']; // held as floats, as the program holds them
 
+// Puts after field's label a place for what is wrong with it.
+function noteBeside(form, field) {
+  const note = document.createElement('span');
+  note.className = 'refusal';
+  note.id = `${form.id}-${field.name}-refusal`;
+  field.setAttribute('aria-describedby', note.id);
+  field.closest('label').after(note);
+}
+
 // Fills form's selects with the names of methods (the glue's, or those of
 // them that move when moving) and of the codings, and its fields with their
-// defaults; seed is the default seed. Beside each field, a place for what
-// is wrong with it.
+// defaults; seed is the default seed; and puts the landscape's fields first.
+// Beside each field, a place for what is wrong with it.
 export function buildForm(form, facts, { moving = false, seed }) {
   const options = (select, names, kind) => select?.replaceChildren(...names.map((name) => {
     const option = new Option('', name);
@@ -27,12 +38,10 @@ export function buildForm(form, facts, { moving = false, seed }) {
     const field = form.elements[name];
     if (!field) continue;
     field.value = String(value);
-    const note = document.createElement('span');
-    note.className = 'refusal';
-    note.id = `${form.id}-${name}-refusal`;
-    field.setAttribute('aria-describedby', note.id);
-    field.closest('label').after(note);
+    noteBeside(form, field);
   }
+  buildShapeFields(form, facts, noteBeside);
+  buildLandscapeFields(form, facts, noteBeside);
 }
 
 const labelOf = (field) => field.closest('label').querySelector('[data-i18n]').dataset.i18n;
@@ -49,9 +58,10 @@ export function mark(field, problem) {
   field.setAttribute('aria-invalid', 'true');
 }
 
-// Reads form: returns its settings {method, coding, seed, runs, plan}, the
-// temperatures rounded to float, or null after showing beside each field
-// what is wrong with it. limitOf(examined) gives the panel's own problem
+// Reads form: returns its settings {method, coding, seed, runs, plan,
+// landscape, land}, the temperatures rounded to float, landscape the
+// request and land the glue's description of it, or null after showing
+// beside each field what is wrong with it. limitOf(examined) gives the panel's own problem
 // with a schedule that examines examined solutions ({field, message} or null).
 export function readForm(form, glue, limitOf) {
   const { limits } = glue.facts;
@@ -63,10 +73,13 @@ export function readForm(form, glue, limitOf) {
     mark(field, problem);
     fine &&= problem === null;
   }
-  if (!fine) return null;
+  const landscape = readLandscape(form, glue, mark);
+  if (!fine || !landscape) return null;
   const value = (name) => Number(form.elements[name].value);
-  const plan = { moves: value('moves') };
-  for (const name of temperatures) plan[name] = Math.fround(value(name));
+  const typedPlan = { moves: value('moves') };
+  for (const name of temperatures) typedPlan[name] = Math.fround(value(name));
+  const plan = readShape(form, glue, typedPlan, mark);
+  if (!plan) return null;
   const examined = glue.examined(plan);
   const problem = scheduleProblem(examined, glue.facts.mostExamined) ?? limitOf(examined);
   if (problem) {
@@ -77,7 +90,7 @@ export function readForm(form, glue, limitOf) {
     method: form.elements.method.value, coding: form.elements.code.value,
     seed: form.elements.seed ? value('seed') : 0, runs: form.elements.runs ? value('runs') : 0,
     all: form.elements.all?.checked ?? false,
-    plan, examined,
+    plan, examined, landscape: landscape.request, land: landscape.land,
   };
 }
 

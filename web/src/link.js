@@ -10,7 +10,8 @@ import { say } from './texts.js';
 import { msg } from './words.js';
 
 const parts = ['watch', 'many', 'exact'];
-const fieldNames = ['method', 'code', 'seed', 'runs', 'cooling', 'initial', 'final', 'moves', 'unit', 'speed', 'all'];
+const fieldNames = ['preset', 'function', 'interval', 'target', 'method', 'code', 'seed', 'runs', 'shape', 'cooling', 'initial',
+  'final', 'moves', 'levels', 'unit', 'speed', 'all'];
 const schedule = ['cooling', 'initial', 'final', 'moves'];
 const linked = new URLSearchParams(typeof location === 'undefined' ? '' : location.search);
 
@@ -64,6 +65,7 @@ export function restoreForm(form, part, glue, limitOf, limits = {}) {
     if (text === null) continue;
     if (problemOf(field, text, glue.facts.limits[field.name] ?? limits[field.name])) noteLink(labelKeyOf(field), text);
     else setValue(field, text);
+    if (field.name === 'preset') field.dispatchEvent(new Event('change')); // its function and interval, as a choice fills them
   }
   const scheduleChanged = schedule.some((name) => form.elements[name]?.value !== form.elements[name]?.dataset.default);
   if (scheduleChanged && !readForm(form, glue, limitOf)) {

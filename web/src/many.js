@@ -7,6 +7,7 @@ import { say } from './texts.js';
 import { fixed } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
 import { binsOf, countsIn, fullest } from './bins.js';
+import { floatText } from './formats.js';
 
 const binCount = 50;
 
@@ -20,12 +21,14 @@ function histogramText(bins, runs) {
 
 export function startMany(glue, newWorker) {
   const plotBox = document.getElementById('many-plot');
+  const intro = document.querySelector('#many [data-i18n="many.intro"]');
+  const columns = document.getElementById('many-columns');
   let histogram = null; // made with the first runs
   const clear = () => {
     histogram?.show([]);
     summarize(plotBox, 'many.noRuns');
   };
-  showColumns(document.getElementById('many-columns'), glue.facts.headers.study);
+  showColumns(columns, glue.programLand().headers.study);
   const panel = jobPanel('many', glue, newWorker, {
     options: { seed: glue.facts.defaults.seed },
     limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined),
@@ -40,6 +43,8 @@ export function startMany(glue, newWorker) {
       table.replaceChildren();
       clear();
       say(state, 'many.running', { runs: settings.runs });
+      say(intro, 'many.intro', { threshold: Number(floatText(settings.land.target)) }); // the text names the landscape's target
+      showColumns(columns, settings.land.headers.study);
       let ended = null;
       runJob('many', { ...settings, methods }, (reply) => {
         if ('progress' in reply) showProgress(reply.progress);
@@ -47,7 +52,7 @@ export function startMany(glue, newWorker) {
         if ('failed' in reply) return panel.finish('many.failed', { why: reply.failed });
         if (!('done' in reply)) return;
         bar.value = ended.ran;
-        showTable(table, glue.facts.headers.study, ended.results.map((r) => r.row));
+        showTable(table, settings.land.headers.study, ended.results.map((r) => r.row));
         if (ended.ran > 0) {
           const all = binsOf(ended.results.flatMap((r) => Array.from(r.outcomes)), binCount);
           const names = ended.results.map((r) => `method.${r.method}`);

@@ -19,6 +19,9 @@ export function showTable(table, header, rows) {
   }
 }
 
+// The target that a column named above_<target> names (1_5: 1.5, m1: -1).
+const targetOf = (name) => Number(name.slice('above_'.length).replace('_', '.').replace('m', '-'));
+
 // Explains in list (a <dl>) each column of a tool's header: its name as
 // the tool writes it, and what it holds in the page's language.
 export function showColumns(list, header) {
@@ -27,14 +30,17 @@ export function showColumns(list, header) {
     const dd = document.createElement('dd');
     dt.textContent = name;
     dt.dataset.tool = '';
-    say(dd, `column.${name}`);
+    if (name.startsWith('above_')) say(dd, 'column.above', { target: targetOf(name) });
+    else say(dd, `column.${name}`);
     return [dt, dd];
   }));
 }
 
 // Returns a runner of jobs in a Worker of their own (started by newWorker
 // when first needed): run(job, settings, onReply) posts a job and hands its
-// replies to onReply until {done} or {failed}, which a Worker that fails to
+// replies to onReply until {done} or {failed} (settings go without their
+// landscape's description, land, which the Worker builds again from the
+// request, off the page's thread), which a Worker that fails to
 // start or dies, or a glue that throws, becomes; a job started while
 // another runs ends the other first. run.stop() asks the job under way to
 // stop, where it can (it then replies done as usual); run.end() ends it and
@@ -70,7 +76,7 @@ export function jobRunner(newWorker) {
     current = { id: ++lastId, onReply };
     try {
       if (!worker) start();
-      worker.postMessage({ id: current.id, job, settings });
+      worker.postMessage({ id: current.id, job, settings: { ...settings, land: undefined } }); // the Worker builds its own
     } catch (error) {
       end();
       finish({ failed: String(error?.message ?? error) });

@@ -57,9 +57,10 @@ export function summarize(element, key, params = {}) {
   say(document.getElementById(element.getAttribute('aria-describedby')), key, params);
 }
 
-// f(x) over xs, with the search drawn on top: a dot at marks.current and a
-// ring at marks.best ({x, f} or null); call redraw() after changing them.
-export function landscapePlot(element, xs, fs, marks) {
+// f(x), with the search drawn on top: a dot at marks.current and a ring at
+// marks.best ({x, f} or null); call redraw() after changing them, and
+// show(xs, fs) to draw another f.
+export function landscapePlot(element, marks) {
   const dot = (u, point, fill) => {
     if (point === null) return;
     const ctx = u.ctx;
@@ -86,8 +87,8 @@ export function landscapePlot(element, xs, fs, marks) {
     dot(u, marks.current, true);
   }] };
   const plot = chart(element, 300, 'plot.x', 'plot.f', [{ label: 'plot.f', stroke: '#333', width: 1.5 }],
-    [xs, fs], { hooks, scales: { x: { time: false } } });
-  return { redraw: () => plot.redraw(false) };
+    [[], []], { hooks, scales: { x: { time: false } } });
+  return { redraw: () => plot.redraw(false), show: (xs, fs) => plot.setData([xs, fs]) };
 }
 
 // A histogram of bins, a series for each of names (messages), xLabel the
@@ -139,4 +140,15 @@ export function distancePlot(element) {
   const plot = chart(element, 220, 'plot.level', 'plot.distance', series, [[], []],
     { scales: { x: { time: false } } }, 'y');
   return { show: (levels, distances) => plot.setData([levels, distances]) };
+}
+
+// The time to target: each method's chance of having reached the target
+// against the solutions examined, on an axis from 0 to 1.
+export function curvesPlot(element, names) {
+  const colours = ['#1a5fb4', '#26a269', '#a51d2d'];
+  const series = names.map((label, i) => ({ label, stroke: colours[i % colours.length], width: 2, points: { show: false } }));
+  const scales = { x: { time: false }, y: { range: [0, 1] } };
+  const plot = chart(element, 240, 'plot.examined', 'plot.reached', series,
+    [[], ...names.map(() => [])], { scales });
+  return { show: (examined, curves) => plot.setData([Array.from(examined), ...curves.map((c) => Array.from(c))]) };
 }

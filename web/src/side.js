@@ -6,11 +6,11 @@ import { fixed, msg } from './words.js';
 
 const columns = ['side.method', 'side.x', 'side.f', 'side.bestX', 'side.bestF'];
 
-// Where walk's moves are after shown moves: {x, f, bestX, bestF}.
-function pointOf(glue, moves, shown) {
+// Where walk's moves are after shown moves on land: {x, f, bestX, bestF}.
+function pointOf(land, moves, shown) {
   const last = shown - 1;
   const k = last >= 0 ? moves.k[last] : moves.from[0];
-  const x = glue.xAt(k), f = glue.objectiveAt(k);
+  const x = land.x[k], f = land.f[k];
   return last >= 0 ? { x, f, bestX: moves.bestX[last], bestF: moves.best[last] } : { x, f, bestX: x, bestF: f };
 }
 
@@ -47,7 +47,7 @@ export function showSide(glue, walk, side, marks) {
   side.list.replaceChildren();
   marks.others = [];
   methods.forEach(([method, moves], i) => {
-    const at = pointOf(glue, moves, walk.shown);
+    const at = pointOf(walk.settings.land, moves, walk.shown);
     const row = body.insertRow();
     say(row.insertCell(), `method.${method}`);
     for (const value of [at.x, at.f, at.bestX, at.bestF]) say(row.insertCell(), 'plain', { value: fixed(value, 6) });

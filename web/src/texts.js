@@ -35,11 +35,27 @@ export function say(element, key, params = {}) {
   write(element, text(key, params));
 }
 
+// Returns a label of field, its words the message labelKey.
+export function sayLabelled(labelKey, field) {
+  const wrap = document.createElement('label');
+  const words = document.createElement('span');
+  say(words, labelKey);
+  wrap.append(words, ' ', field);
+  return wrap;
+}
+
 // Sets element's aria-label to message key, and keeps it for a change of language.
 export function sayLabel(element, key, params = {}) {
   element.dataset.i18nLabel = key;
   element.i18nLabelParams = params;
   element.setAttribute('aria-label', text(key, params));
+}
+
+// Sets element's placeholder to message key, and keeps it for a change of language.
+export function sayPlaceholder(element, key, params = {}) {
+  element.dataset.i18nPlaceholder = key;
+  element.i18nPlaceholderParams = params;
+  element.placeholder = text(key, params);
 }
 
 // Writes every kept message anew, in the page's language.
@@ -48,6 +64,9 @@ function relabel() {
   for (const element of document.querySelectorAll('[data-i18n]')) write(element, text(element.dataset.i18n, element.i18nParams));
   for (const element of document.querySelectorAll('[data-i18n-label]')) {
     element.setAttribute('aria-label', text(element.dataset.i18nLabel, element.i18nLabelParams));
+  }
+  for (const element of document.querySelectorAll('[data-i18n-placeholder]')) {
+    element.placeholder = text(element.dataset.i18nPlaceholder, element.i18nPlaceholderParams);
   }
   document.title = text('page.title');
   for (const listener of onChange) listener(language);

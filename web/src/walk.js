@@ -52,12 +52,12 @@ function showTrace(trace, walk, done) {
   else say(trace.note, 'watch.levelsDone', { done, total: walk.rows.length });
 }
 
-// Shows walk as it stands after walk.shown moves, on glue's grid.
+// Shows walk as it stands after walk.shown moves, on its landscape.
 export function showWalk(glue, walk, view) {
-  const { moves, perLevel, shown } = walk;
+  const { moves, perLevel, shown, land } = walk;
   const last = shown - 1;
   const k = last >= 0 ? moves.k[last] : moves.from[0];
-  const current = view.marks.current = { x: glue.xAt(k), f: glue.objectiveAt(k) };
+  const current = view.marks.current = { x: land.x[k], f: land.f[k] };
   const best = view.marks.best = last >= 0 ? { x: moves.bestX[last], f: moves.best[last] } : current;
   showSide(glue, walk, view.side, view.marks);
   view.redraw();

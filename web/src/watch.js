@@ -28,14 +28,20 @@ function whereNow(panel) {
 
 function startView(glue, panel) {
   const part = (id) => document.getElementById(id);
-  const curve = glue.landscape(curveEvery);
   const marks = { current: null, best: null };
-  const plot = landscapePlot(part('watch-plot'), curve.x, curve.f, marks);
+  const plot = landscapePlot(part('watch-plot'), marks);
   const table = part('watch-trace');
   showTable(table, glue.facts.headers.level, []);
   showColumns(part('watch-columns'), glue.facts.headers.level);
+  let shown = null; // the landscape drawn
+  const showLandscape = (land) => {
+    if (land === shown) return;
+    shown = land;
+    const every = (values) => Array.from(values.filter((_, k) => k % curveEvery === 0));
+    plot.show(every(land.x), every(land.f));
+  };
   return {
-    marks, redraw: plot.redraw, now: part('watch-now'), move: part('watch-move'),
+    marks, redraw: plot.redraw, showLandscape, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
     flip: part('watch-bits'), rule: part('watch-rule'), side: startSide(part('watch-side'), part('watch-legend')),
     trial: startTrial(part('watch-try'), glue, () => whereNow(panel), { flip: part('watch-tried-bits'), rule: part('watch-tried') }),
@@ -104,7 +110,10 @@ export function startWatch(glue, newWorker) {
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
-    panel.walk = { moves, beside: reply.beside, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0, settings };
+    panel.walk = {
+      moves, beside: reply.beside, land: settings.land, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length,
+      shown: 0, settings,
+    };
     view.trial.show(moves.fromState[0], true);
     delete form.dataset.pending;
     say(state, 'watch.ready', { moves: panel.walk.length });
@@ -115,6 +124,7 @@ export function startWatch(glue, newWorker) {
     controls.pause();
     panel.walk = null;
     if (!settings) return noWalk('watch.mend');
+    view.showLandscape(settings.land);
     form.dataset.pending = 'true';
     say(state, 'watch.working');
     const beside = glue.facts.movingMethods.filter((method) => method !== settings.method);

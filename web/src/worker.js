@@ -2,7 +2,8 @@
 // the watched search, many searches (a share at a time, stopping between
 // shares when asked) and the exact engine. Each job {id, job, settings}
 // gets replies {id, ...}: {progress}, {level}, {walk, rows}, {outcomes,
-// row}, and at last {done, seconds} or {failed}.
+// row}, {row, curves}, and at last {done, seconds} or {failed}. A job builds its landscape
+// once, from the request in its settings, before it starts.
 import { loadGlue } from './boundary.js';
 
 const glueReady = loadGlue();
@@ -63,10 +64,10 @@ function watchJob(glue, settings, reply) {
 }
 
 function exactJob(glue, settings, reply) {
-  const row = glue.exactAnswer(settings, (level) => // settings.quiet: the row alone
+  const answer = glue.exactAnswer(settings, (level) => // settings.quiet: the row alone
     settings.quiet || reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
-  if (row === null) throw new Error('the glue refused the schedule');
-  reply({ row });
+  if (answer === null) throw new Error('the glue refused the schedule');
+  reply({ row: answer.row, curves: answer.curves });
 }
 
 const jobs = { many: manyJob, watch: watchJob, exact: exactJob };
@@ -78,7 +79,9 @@ self.onmessage = async ({ data }) => {
   try {
     const glue = await glueReady;
     const started = performance.now();
-    await jobs[data.job](glue, data.settings, reply);
+    const land = glue.describeLandscape(data.settings.landscape);
+    if (land.refusal) throw new Error(`the glue refused the landscape: ${land.refusal.message}`);
+    await jobs[data.job](glue, { ...data.settings, land }, reply);
     reply({ done: true, seconds: (performance.now() - started) / 1000 });
   } catch (error) {
     reply({ failed: String(error?.message ?? error) });

@@ -22,6 +22,8 @@ import { checkForms } from './form-checks.mjs';
 import { checkStops, checkPlots } from './job-checks.mjs';
 import { checkWidth, checkScreens, checkAxe, checkProjector } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
+import { checkLandscapes } from './landscape-checks.mjs';
+import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
 import { checkLanguages } from './language-checks.mjs';
 import { checkLinks, checkLessonLinks } from './link-checks.mjs';
@@ -50,6 +52,8 @@ async function checkGoldens(open, shot) {
   await checkExactSide(page, study);
   const exact = await checkExact(page, study, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
     "the program's schedule");
+  const tables = await checkLandscapes(page, native, study);
+  await checkShapes(page, study);
   await checkKeyboard(page);
   await checkAxe(page, 'at 1400 px:');
   await page.click('#console-restart');
@@ -64,7 +68,7 @@ async function checkGoldens(open, shot) {
     await page.select('#language', 'en');
   }
   await page.close();
-  return { many, exact };
+  return { many, exact, tables };
 }
 
 // The page as a class uses it at width px; returns its widths after each part ran and the longest task.
@@ -137,7 +141,9 @@ async function main() {
     console.log(`figures: ready in ${readies.join(' and ')} ms; files ${(bytes / 1e6).toFixed(3)} MB; ` +
       `10000 runs ${speed.many.toFixed(2)} s; exact at the program's schedule ${speed.exact.toFixed(2)} s; ` +
       `width at 390 px at the start and after each part ${phone.widths.join(', ')} px; longest task of "To the end" ` +
-      `${phone.longest} ms at 390 px, ${wide.longest} ms at 1400 px`);
+      `${phone.longest} ms at 390 px, ${wide.longest} ms at 1400 px; tables of f compared with sinc-landscape's: ` +
+      `${speed.tables.presets} presets and ${speed.tables.typed} typed functions, ${speed.tables.differ} points apart as computed ` +
+      `(musl's libm against glibc's, in ${speed.tables.landscapes} of them), ${speed.tables.stored} as stored`);
     // Figures, not checks: they depend on how busy the machine is.
     const short = [[ready < 1000, 'ready'], [bytes < 1.5e6, 'size'], [speed.many < 2, 'runs'], [speed.exact < 15, 'exact']]
       .filter(([met]) => !met).map(([, name]) => name);

@@ -38,7 +38,9 @@ export const strays = (page, catalogue) => page.evaluate((messages) => {
     const key = element.dataset.i18nLabel;
     const others = ['title', 'placeholder', 'alt'].filter((name) => element.hasAttribute(name));
     if (element.hasAttribute('aria-label') && !(key && fits(key, element.getAttribute('aria-label')))) found.push(`aria-label ${element.getAttribute('aria-label')}`);
-    found.push(...others.map((name) => `${name} ${element.getAttribute(name)}`));
+    const placeholder = element.dataset.i18nPlaceholder; // a placeholder the catalogue writes
+    const stray = (name) => !(name === 'placeholder' && placeholder && fits(placeholder, element.getAttribute(name)));
+    found.push(...others.filter(stray).map((name) => `${name} ${element.getAttribute(name)}`));
   }
   if (document.title !== messages['page.title']) found.push(`title ${document.title}`);
   return [...new Set(found)];
