@@ -16,6 +16,18 @@ double share_above_target(const landscape& land)
     return static_cast<double>(points_above(land, land.target)) / grid_points;
 }
 
+// Sampling's draws are uniform, so only how many points are above the
+// target and how many are best points matters.
+exact_result sampling_exact(const landscape& land, const schedule& plan)
+{
+    const std::int64_t draws = std::max<std::int64_t>(examined_per_run(plan), 0);
+    const double best_share = static_cast<double>(best_points(land)) / grid_points;
+    return {sampling_chance(share_above_target(land), draws),
+            sampling_chance(best_share, draws),
+            {},
+            0};
+}
+
 std::vector<double> sampling_curve(const landscape& land, const schedule& plan)
 {
     const double share = share_above_target(land);

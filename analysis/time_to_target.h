@@ -29,6 +29,11 @@ double sampling_chance(double share, std::int64_t draws);
 // 471 / 131072 for the program's function.
 double share_above_target(const landscape& land);
 
+// Returns sampling's exact figures on land for plan: the chances that as
+// many uniform draws as a run of plan examines meet a point above the
+// target, and a best point (no basins, no levels). A plan that examines none gives 0.
+exact_result sampling_exact(const landscape& land, const schedule& plan);
+
 // Returns sampling's exact curve on land and plan: level l ends after
 // (l + 1) * moves_per_level draws, the start among them.
 std::vector<double> sampling_curve(const landscape& land, const schedule& plan);

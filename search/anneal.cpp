@@ -85,12 +85,9 @@ void make_move(run_state& run, double temperature)
     const std::int32_t index = random_below(run.g->bits);
     proposal next{run.k + flip_bit_change(run.bits, run.g->bits, index), 0, 0};
     next.f = f_of(run, next.k);
-    // The old objective enters at full precision; only the difference is narrowed.
-    next.delta = static_cast<float>(static_cast<float>(next.f) - run.f);
+    next.delta = move_delta(next.f, run.f);
     double draw = no_draw;
-    bool taken = next.delta > 0.0f;
-    if (!taken && run.variant->rule == move_rule::anneal)
-        taken = accepts_worse(next.delta, temperature, &draw);
+    const bool taken = move_taken(run.variant->rule, next.delta, temperature, &draw);
     if (taken)
         take_move(run, next);
     else
@@ -102,6 +99,19 @@ void make_move(run_state& run, double temperature)
 }
 
 } // namespace
+
+// The old objective enters at full precision; only the difference is narrowed.
+float move_delta(double proposed, double current)
+{
+    return static_cast<float>(static_cast<float>(proposed) - current);
+}
+
+bool move_taken(move_rule rule, float delta, double temperature, double* draw)
+{
+    if (delta > 0.0f)
+        return true;
+    return rule == move_rule::anneal && accepts_worse(delta, temperature, draw);
+}
 
 bool accepts_worse(float delta, double temperature, double* draw)
 {

@@ -28,6 +28,17 @@ enum class move_rule {
 // What a move's draw is when it takes none.
 inline constexpr double no_draw = -1.0;
 
+// Returns the change of f that a move from a solution of objective current
+// to one of objective proposed makes: proposed narrowed to float, and the
+// difference narrowed again, as a search holds it.
+float move_delta(double proposed, double current);
+
+// Returns whether a move of change delta at temperature is taken under
+// rule: always when delta > 0; otherwise as accepts_worse decides, with one
+// draw stored in *draw, when annealing, and never when climbing (*draw is
+// then left as it was).
+bool move_taken(move_rule rule, float delta, double temperature, double* draw);
+
 // One move as a watcher sees it, once it has been taken or undone.
 struct move_report {
     double temperature;

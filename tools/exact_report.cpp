@@ -16,16 +16,6 @@ std::int32_t threads_of(const study_options& o)
     return static_cast<std::int32_t>(o.threads);
 }
 
-// Sampling's figures: its draws are uniform, so only how many points are
-// above the target and how many are best points matters.
-exact_result sampling_result(const landscape& land, const schedule& plan)
-{
-    const std::int64_t draws = examined_per_run(plan);
-    const double above_share = share_above_target(land);
-    const double best_share = static_cast<double>(best_points(land)) / grid_points;
-    return {sampling_chance(above_share, draws), sampling_chance(best_share, draws), {}, 0};
-}
-
 void print_basins(const landscape& land, const exact_result& result)
 {
     const std::vector<grid_peak> peaks = grid_peaks(land);
@@ -101,7 +91,7 @@ void print_exact_table(const study_options& o)
 {
     std::puts(exact_header(o.land).c_str());
     const bool sampling = o.method == study_method::sample;
-    const exact_result result = sampling ? sampling_result(o.land, o.plan) : run_exact(o, nullptr);
+    const exact_result result = sampling ? sampling_exact(o.land, o.plan) : run_exact(o, nullptr);
     std::puts(exact_row(o.method, o.plan, result.above, result.at_maximum).c_str());
     if (!sampling)
         print_basins(o.land, result);

@@ -114,10 +114,22 @@ std::string exact_partial_row(study_method method, const schedule& plan, const v
     return exact_row(method, plan, level["above"].as<double>(), level["atMaximum"].as<double>());
 }
 
+// sinc-study --exact's row for sampling on plan on the landscape that
+// described stands for, from its formula (no engine runs), or null when the
+// plan examines no solution or described is no landscape.
+val sampling_row(const schedule& plan, const val& described)
+{
+    landscape land;
+    if (examined_per_run(plan) <= 0 || !landscape_of_description(described, &land))
+        return val::null();
+    const exact_result result = sampling_exact(land, plan);
+    return val(exact_row(study_method::sample, plan, result.above, result.at_maximum));
+}
 } // namespace
 
 EMSCRIPTEN_BINDINGS(exact_panel)
 {
     emscripten::function("exactAnswer", &exact_answer);
     emscripten::function("exactRow", &exact_partial_row);
+    emscripten::function("samplingRow", &sampling_row);
 }

@@ -18,16 +18,21 @@ namespace {
 // Every move of a walk, a column a figure, and the level rows' callback.
 struct walk_columns {
     level_tally tally;
+    const double* objective = nullptr; // f of every vector, as the search reads it
     val on_level = val::undefined();
-    std::vector<std::int32_t> from, bit, taken, state, k;
-    std::vector<double> delta, chance, draw, current, best_x, best, temperature;
+    std::vector<std::int32_t> from, from_state, to, bit, taken, state, k;
+    std::vector<double> before, proposed, delta, chance, draw, current, best_x, best, temperature;
 };
 
 void watch_move(const move_report& move, void* context)
 {
     auto& walk = *static_cast<walk_columns*>(context);
     walk.from.push_back(point_of(walk.tally.code, move.from_k));
+    walk.from_state.push_back(move.from_k);
+    walk.to.push_back(point_of(walk.tally.code, move.to_k));
     walk.bit.push_back(move.bit);
+    walk.before.push_back(walk.objective[move.from_k]);
+    walk.proposed.push_back(static_cast<float>(walk.objective[move.to_k]));
     walk.delta.push_back(move.delta);
     walk.chance.push_back(std::exp(move.delta / move.temperature));
     walk.draw.push_back(move.draw);
@@ -48,12 +53,14 @@ struct named_column {
     const char* name;
     std::vector<Number> walk_columns::*values;
 };
-constexpr named_column<std::int32_t> whole_columns[] = {{"from", &walk_columns::from},
-                                                        {"bit", &walk_columns::bit},
-                                                        {"taken", &walk_columns::taken},
-                                                        {"state", &walk_columns::state},
-                                                        {"k", &walk_columns::k}};
-constexpr named_column<double> real_columns[] = {{"delta", &walk_columns::delta},
+constexpr named_column<std::int32_t> whole_columns[] = {
+    {"from", &walk_columns::from},   {"fromState", &walk_columns::from_state},
+    {"to", &walk_columns::to},       {"bit", &walk_columns::bit},
+    {"taken", &walk_columns::taken}, {"state", &walk_columns::state},
+    {"k", &walk_columns::k}};
+constexpr named_column<double> real_columns[] = {{"before", &walk_columns::before},
+                                                 {"proposed", &walk_columns::proposed},
+                                                 {"delta", &walk_columns::delta},
                                                  {"chance", &walk_columns::chance},
                                                  {"draw", &walk_columns::draw},
                                                  {"current", &walk_columns::current},
@@ -87,6 +94,7 @@ val watch_search(study_method method, coding code, std::uint32_t seed, const sch
     const std::vector<double> table = objective_table(land, code);
     walk_columns walk;
     walk.tally = {&land, code, plan.moves_per_level, 0, 0, 0};
+    walk.objective = table.data();
     walk.on_level = on_level;
     run_once({method, plan, watch_move, &walk, &land, table.data(), code}, seed);
     return columns_of(walk);

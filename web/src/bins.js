@@ -16,6 +16,14 @@ export function binsOf(values, count, least = 1e-3) {
   return { low, width, counts };
 }
 
+// Returns the counts of values in the bins of bins ({low, width, counts}):
+// a value below the first counts in it, one above the last in the last.
+export function countsIn(values, { low, width, counts }) {
+  const into = new Array(counts.length).fill(0);
+  for (const v of values) into[Math.max(0, Math.min(counts.length - 1, Math.floor((v - low) / width)))]++;
+  return into;
+}
+
 // Returns the index of the fullest bin of counts (the first of equals).
 export function fullest(counts) {
   return counts.reduce((best, c, i) => (c > counts[best] ? i : best), 0);

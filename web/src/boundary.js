@@ -18,8 +18,11 @@ export function boundaryOf(module) {
   const facts = module.pageFacts();
   // A plan's shape goes by its name on the page, by the glue's enum beyond.
   const planOf = (plan) => ({ ...plan, shape: module.Shape[plan.shape ?? facts.shapes[0]], levels: plan.levels ?? 0 });
+  let program = null; // the program's landscape, described when first asked for
   return {
     facts,
+    // describeLandscape({}): the program's own landscape, described once.
+    programLand: () => (program ??= module.describeLandscape({})),
     // Solutions one run of plan examines: 0 when it runs no level, -1 when it
     // never ends or examines over facts.mostExamined.
     examined: (plan) => module.examinedBySchedule(planOf(plan)),
@@ -59,6 +62,14 @@ export function boundaryOf(module) {
       module.exactAnswer(method(m), coding(c), planOf(plan), land, onLevel),
     // The exact row after level, as exactAnswer's onLevel got it: that of a job stopped there.
     exactRow: ({ method: m, plan }, level) => module.exactRow(method(m), planOf(plan), level),
+    // The exact row of sampling on plan on land, from its formula, or null when plan examines none.
+    samplingRow: ({ plan, land }) => module.samplingRow(planOf(plan), land),
+    // One move chosen by hand on land: bit (0 the most significant) of
+    // state flipped at temperature and decided as method does, with the draw
+    // after earlier draws of a source seeded with seed: {to, fromPoint,
+    // toPoint, before, proposed, delta, chance, draw, taken}, or null when out of range.
+    tryMove: ({ method: m, coding: c, seed, land }, state, bit, temperature, earlier) =>
+      module.tryMove(method(m), coding(c), state, bit, temperature, seed, earlier, land),
   };
 }
 

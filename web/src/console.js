@@ -3,6 +3,7 @@
 // line is typed the program runs again from its start, with the same clock
 // and everything typed so far, and prints the same bytes up to where it now
 // waits. Typed lines are shown where they were typed, apart from the output.
+import { say } from './texts.js';
 
 const newline = 10;
 
@@ -73,7 +74,7 @@ export function startConsole(createProgram, wasm, fixedClock) {
 
   // A run that fails says so and leaves the console to the next one.
   const run = () => (running = running.then(runNow).catch((error) => {
-    stateLine.textContent = `The program failed: ${error?.message ?? error}. Start again to run it anew.`;
+    say(stateLine, 'program.failed', { why: String(error?.message ?? error) });
     session.ended = true;
   }));
   const runNow = async () => {
@@ -81,8 +82,8 @@ export function startConsole(createProgram, wasm, fixedClock) {
       await runProgram(createProgram, wasm, session.clock, [...session.input]);
     session.ended = session.eof || !wantsMore;
     render(output, printedAtRead);
-    stateLine.textContent = session.ended ? 'The program has ended. Start again to run it anew.'
-      : `Running, its draws seeded from the clock: ${session.clock}.`;
+    if (session.ended) say(stateLine, 'program.ended');
+    else say(stateLine, 'program.running', { clock: session.clock });
     shown.dataset.state = session.ended ? 'ended' : 'waiting';
     shown.dataset.runs = Number(shown.dataset.runs ?? 0) + 1; // how many runs have shown
   };

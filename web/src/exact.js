@@ -3,46 +3,59 @@
 // between them, and the row of sinc-study --exact.
 import { scheduleProblem } from './validate.js';
 import { mapPlot, distancePlot, curvesPlot, summarize } from './plots.js';
-import { showTable, throttled } from './panels.js';
+import { showTable, showColumns, throttled } from './panels.js';
+import { say, unsay } from './texts.js';
+import { linkedValue, noteLink, keepInLink } from './link.js';
+import { fixed, sig } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { floatText, significant } from './formats.js';
+import { floatText } from './formats.js';
 
-// In words, where the bars of level put most of the search and of Boltzmann's distribution.
+// In words, where the bars of level put most of the search and of Boltzmann's distribution: the message's numbers.
 function mapText(level, xs) {
   const peak = (p) => p.reduce((best, v, i) => (v > p[best] ? i : best), 0);
   const search = peak(level.current), boltzmann = peak(level.boltzmann);
-  return `Level ${level.level}: the search is most likely near x = ${xs[search].toFixed(3)} ` +
-    `(${significant(level.current[search], 4)} in that bar); Boltzmann's distribution near x = ` +
-    `${xs[boltzmann].toFixed(3)} (${significant(level.boltzmann[boltzmann], 4)}).`;
+  return { level: level.level, x: fixed(xs[search], 3), p: sig(level.current[search], 4),
+    bx: fixed(xs[boltzmann], 3), bp: sig(level.boltzmann[boltzmann], 4) };
+}
+
+// The first time levels are drawn, the level the link names, if they hold it; else a note.
+let linkedLevel = linkedValue('exact', 'level');
+function showLinkedLevel(slider) {
+  if (linkedLevel === null) return;
+  const level = Number(linkedLevel);
+  if (/^\d+$/.test(linkedLevel) && level >= Number(slider.min) && level <= Number(slider.max)) slider.value = level;
+  else noteLink('exact.levelShown', linkedLevel);
+  linkedLevel = null;
+  keepInLink();
 }
 
 function startCharts() {
   const part = (id) => document.getElementById(id);
   const slider = part('exact-level');
-  let map = null, distance = null, xs = null, target = ''; // xs: the bars' x on the landscape
+  let map = null, distance = null, xs = null, target = 0; // xs: the bars' x on the landscape
   let levels = [];
   const showLevel = () => {
     const level = levels.find((l) => l.level === Number(slider.value));
     if (!level) return;
-    part('exact-level-text').textContent = `level ${level.level}, T = ${significant(level.temperature, 6)}, ` +
-      `distance to Boltzmann ${level.distance.toFixed(6)}, above ${target} so far ${level.above.toFixed(6)}`;
+    say(part('exact-level-text'), 'exact.levelText', { level: level.level, t: sig(level.temperature, 6),
+      distance: fixed(level.distance, 6), above: fixed(level.above, 6), target });
     map ??= mapPlot(part('exact-map'));
     map.show(xs, level.current, level.boltzmann);
-    summarize(part('exact-map'), mapText(level, xs));
+    summarize(part('exact-map'), 'exact.mapText', mapText(level, xs));
   };
   slider.addEventListener('input', showLevel);
   return {
     // Clears the charts for a job on land.
     clear(land) {
       xs = Array.from(land.barX);
-      target = floatText(land.target);
+      target = Number(floatText(land.target));
       levels = [];
       slider.disabled = true;
-      part('exact-level-text').textContent = '';
+      unsay(part('exact-level-text'));
       map?.show([], [], []);
       distance?.show([], []);
-      summarize(part('exact-map'), 'Nothing worked out yet.');
-      summarize(part('exact-distance'), 'Nothing worked out yet.');
+      summarize(part('exact-map'), 'exact.nothing');
+      summarize(part('exact-distance'), 'exact.nothing');
     },
     // Draws the levels worked out, the last on the map, and lets the slider choose among them.
     draw(shown) {
@@ -50,12 +63,13 @@ function startCharts() {
       if (levels.length === 0) return;
       slider.min = levels[0].level;
       slider.max = slider.value = levels[levels.length - 1].level;
+      showLinkedLevel(slider);
       slider.disabled = false;
       distance ??= distancePlot(part('exact-distance'));
       distance.show(levels.map((l) => l.level), levels.map((l) => l.distance));
       const [first, last] = [levels[0], levels[levels.length - 1]];
-      summarize(part('exact-distance'), `The distance to Boltzmann goes from ${first.distance.toFixed(4)} at level ` +
-        `${first.level} to ${last.distance.toFixed(4)} at level ${last.level}.`);
+      summarize(part('exact-distance'), 'exact.distanceText', { first: fixed(first.distance, 4), firstLevel: first.level,
+        last: fixed(last.distance, 4), lastLevel: last.level });
       showLevel();
     },
   };
@@ -69,35 +83,46 @@ function startCurves(glue) {
     box.rows = curves?.rows ?? ''; // the rows of sinc-study --exact --time-to-target, for the checks
     if (!curves) {
       plot?.show([], glue.facts.methods.map(() => []));
-      return summarize(box, 'Nothing worked out yet.');
+      return summarize(box, 'exact.nothing');
     }
-    plot ??= curvesPlot(box, glue.facts.methods);
+    plot ??= curvesPlot(box, glue.facts.methods.map((name) => `method.${name}`));
     plot.show(curves.examined, glue.facts.methods.map((name) => curves[name]));
-    summarize(box, `${curves.median.replace(/^# /, '')}.`);
+    summarize(box, 'exact.curvesText', { median: curves.median.replace(/^# /, '') }); // the tool's words
   };
 }
 
 export function startExact(glue, newWorker) {
   const charts = startCharts();
   const showCurves = startCurves(glue);
+  const columns = document.getElementById('exact-columns');
+  showColumns(columns, glue.programLand().headers.exact);
   let job = null; // {settings, levels}, the one under way
-  // Ends the job: its row (of the last level done when it was stopped), its charts, its words.
-  const end = (ended, row) => {
+  // Ends the job: its rows (the first of the last level done when it was stopped), its charts, its words.
+  const end = (ended, rows) => {
     const { levels } = job;
-    if (row) showTable(panel.table, job.settings.land.headers.exact, [row]);
+    if (rows[0]) showTable(panel.table, job.settings.land.headers.exact, rows.filter(Boolean));
     showCurves(job.curves ?? null);
     panel.bar.value = levels.length;
     job = null;
     charts.draw(levels);
-    panel.finish(endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
+    panel.finish(...endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
+  };
+  // The other method that moves, worked out after the first for its row alone, and sampling's formula.
+  const besideIt = (settings, runJob, seconds) => {
+    const method = glue.facts.movingMethods.find((name) => name !== settings.method);
+    runJob('exact', { ...settings, method, quiet: true }, (reply) => {
+      if ('row' in reply) job.beside = reply.row;
+      if ('failed' in reply) return panel.finish('exact.failed', { why: reply.failed });
+      if ('done' in reply) end({ seconds: seconds + reply.seconds }, [job.row, job.beside, glue.samplingRow(settings)]);
+    });
   };
   const panel = jobPanel('exact', glue, newWorker, {
     options: { moving: true },
-    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'The exact panel'),
+    limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'what.exact'),
     stop: (runJob) => { // the engine cannot pause: its Worker ends, and the row is the last level's
       runJob.end();
       const last = job.levels[job.levels.length - 1];
-      end({ stopped: true }, last && glue.exactRow(job.settings, last));
+      end({ stopped: true }, [job.row ?? (last && glue.exactRow(job.settings, last))]);
     },
     begin: (settings, runJob) => {
       job = { settings, levels: [] };
@@ -108,8 +133,9 @@ export function startExact(glue, newWorker) {
       panel.bar.value = 0;
       panel.table.replaceChildren();
       charts.clear(settings.land);
+      showColumns(columns, settings.land.headers.exact);
       showCurves(null);
-      panel.state.textContent = 'Working it out…';
+      say(panel.state, 'exact.working');
       runJob('exact', settings, (reply) => {
         if ('level' in reply) {
           job.levels.push(reply.level);
@@ -118,10 +144,12 @@ export function startExact(glue, newWorker) {
         if ('row' in reply) Object.assign(job, { row: reply.row, curves: reply.curves });
         if ('failed' in reply) {
           charts.draw(job.levels);
-          return panel.finish(`The exact answer failed: ${reply.failed}. Press Work it out to try again.`);
+          return panel.finish('exact.failed', { why: reply.failed });
         }
-        if ('done' in reply) end({ seconds: reply.seconds }, job.row);
+        if ('done' in reply && settings.all) besideIt(settings, runJob, reply.seconds);
+        else if ('done' in reply) end({ seconds: reply.seconds }, [job.row]);
       });
     },
   });
+  if (linkedValue('exact', 'level') !== null) panel.button.click(); // the map's level shows once worked out
 }

@@ -4,6 +4,7 @@
 // the field is mended.
 import { floatText } from './formats.js';
 import { fieldProblem, scheduleProblem } from './validate.js';
+import { say, unsay } from './texts.js';
 import { buildLandscapeFields, readLandscape } from './landscape-form.js';
 import { buildShapeFields, readShape } from './shape-fields.js';
 
@@ -23,9 +24,13 @@ function noteBeside(form, field) {
 // defaults; seed is the default seed; and puts the landscape's fields first.
 // Beside each field, a place for what is wrong with it.
 export function buildForm(form, facts, { moving = false, seed }) {
-  const options = (select, names) => select?.replaceChildren(...names.map((name) => new Option(name, name)));
-  options(form.elements.method, moving ? facts.movingMethods : facts.methods);
-  options(form.elements.code, facts.codings);
+  const options = (select, names, kind) => select?.replaceChildren(...names.map((name) => {
+    const option = new Option('', name);
+    say(option, `${kind}.${name}`);
+    return option;
+  }));
+  options(form.elements.method, moving ? facts.movingMethods : facts.methods, 'method');
+  options(form.elements.code, facts.codings, 'coding');
   const plan = facts.defaults.plan;
   const values = { seed, runs: facts.defaults.runs, moves: plan.moves };
   for (const name of temperatures) values[name] = floatText(plan[name]);
@@ -39,13 +44,18 @@ export function buildForm(form, facts, { moving = false, seed }) {
   buildLandscapeFields(form, facts, noteBeside);
 }
 
-const labelOf = (field) => field.closest('label').firstChild.textContent.trim();
+const labelOf = (field) => field.closest('label').querySelector('[data-i18n]').dataset.i18n;
 
-// Shows problem beside field, or nothing when problem is ''.
-function mark(field, problem) {
-  document.getElementById(field.getAttribute('aria-describedby')).textContent = problem;
-  if (problem === '') field.removeAttribute('aria-invalid');
-  else field.setAttribute('aria-invalid', 'true');
+// Shows problem (a message) beside field, or nothing when problem is null.
+export function mark(field, problem) {
+  const note = document.getElementById(field.getAttribute('aria-describedby'));
+  if (problem === null) {
+    unsay(note);
+    field.removeAttribute('aria-invalid');
+    return;
+  }
+  say(note, problem.key, problem.params);
+  field.setAttribute('aria-invalid', 'true');
 }
 
 // Reads form: returns its settings {method, coding, seed, runs, plan,
@@ -61,7 +71,7 @@ export function readForm(form, glue, limitOf) {
     if (!field) continue;
     const problem = fieldProblem(field.value, labelOf(field), limits[name]);
     mark(field, problem);
-    fine &&= problem === '';
+    fine &&= problem === null;
   }
   const landscape = readLandscape(form, glue, mark);
   if (!fine || !landscape) return null;
@@ -79,6 +89,7 @@ export function readForm(form, glue, limitOf) {
   return {
     method: form.elements.method.value, coding: form.elements.code.value,
     seed: form.elements.seed ? value('seed') : 0, runs: form.elements.runs ? value('runs') : 0,
+    all: form.elements.all?.checked ?? false,
     plan, examined, landscape: landscape.request, land: landscape.land,
   };
 }

@@ -2,33 +2,37 @@
 // interval typed in, and a target (blank for the landscape's own). The
 // presets, their functions, intervals and targets come from the glue's
 // facts; the glue builds the landscape, once for each request, and a
-// refusal shows beside the field it names.
+// refusal shows beside the field it names, in the tools' words.
 import { floatText } from './formats.js';
 import { fieldProblem } from './validate.js';
+import { say, sayLabelled, sayPlaceholder } from './texts.js';
+import { msg } from './words.js';
 
-// The texts of the landscape's fields, in one place.
-const texts = {
-  legend: 'Landscape',
-  preset: 'Preset',
-  own: 'your own',
-  function: 'f(x) =',
-  interval: 'Interval A,B',
-  target: 'Target',
-  named: { preset: 'Landscape', function: 'f(x)', interval: 'Interval' }, // a refusal's field, named in it
-  refused: (name, message) => `${name}: ${message}.`,
-};
 const refusedField = { landscape: 'preset', function: 'function', interval: 'interval' }; // the glue's fields
 
-function input(name, label, size) {
-  const wrap = document.createElement('label');
+function input(name, size) {
   const field = document.createElement('input');
   Object.assign(field, { name, size, autocomplete: 'off', spellcheck: false });
-  wrap.append(`${label} `, field);
-  return wrap;
+  return sayLabelled(`landscape.${name}`, field);
 }
 
 // The preset named name, or undefined.
 const presetOf = (facts, name) => facts.landscapes.presets.find((p) => p.name === name);
+
+// A select of the presets, by the tools' names, and one's own.
+function presetSelect(facts) {
+  const select = document.createElement('select');
+  select.name = 'preset';
+  const named = facts.landscapes.presets.map((p) => {
+    const option = new Option(p.name, p.name);
+    option.dataset.tool = ''; // a name of the tools'
+    return option;
+  });
+  const own = new Option('', '');
+  say(own, 'landscape.own');
+  select.append(...named, own);
+  return select;
+}
 
 // Puts a fieldset for the landscape first in form, the first preset chosen;
 // noteBeside(form, field) gives each field its place for a refusal.
@@ -36,14 +40,9 @@ export function buildLandscapeFields(form, facts, noteBeside) {
   const set = document.createElement('fieldset');
   set.className = 'schedule landscape';
   const legend = document.createElement('legend');
-  legend.textContent = texts.legend;
-  const choice = document.createElement('label');
-  const select = document.createElement('select');
-  select.name = 'preset';
-  select.append(...facts.landscapes.presets.map((p) => new Option(p.name, p.name)), new Option(texts.own, ''));
-  choice.append(`${texts.preset} `, select);
-  set.append(legend, choice, input('function', texts.function, 40), input('interval', texts.interval, 10),
-    input('target', texts.target, 8));
+  say(legend, 'landscape.legend');
+  const select = presetSelect(facts);
+  set.append(legend, sayLabelled('landscape.preset', select), input('function', 40), input('interval', 10), input('target', 8));
   form.prepend(set);
   const fill = () => {
     const preset = presetOf(facts, select.value);
@@ -68,12 +67,13 @@ function requestOf(form) {
 
 // Reads form's landscape: returns {request, land}, land the glue's
 // description, or null after mark(field, problem) showed beside each field
-// what is wrong with it. The last landscape built is kept on the form.
+// what is wrong with it (problem a message, null for none). The last
+// landscape built is kept on the form.
 export function readLandscape(form, glue, mark) {
   const { elements } = form;
-  for (const name of ['preset', 'function', 'interval']) mark(elements[name], '');
-  const targetProblem = elements.target.value.trim() === '' ? ''
-    : fieldProblem(elements.target.value, texts.target, glue.facts.landscapes.target);
+  for (const name of ['preset', 'function', 'interval']) mark(elements[name], null);
+  const targetProblem = elements.target.value.trim() === '' ? null
+    : fieldProblem(elements.target.value, 'landscape.target', glue.facts.landscapes.target);
   mark(elements.target, targetProblem);
   if (targetProblem) return null;
   const request = requestOf(form);
@@ -82,9 +82,9 @@ export function readLandscape(form, glue, mark) {
   const { land } = form.landscape;
   if (land.refusal) {
     const name = refusedField[land.refusal.field] ?? 'function';
-    mark(elements[name], texts.refused(texts.named[name], land.refusal.message));
+    mark(elements[name], msg('landscape.refused', { name: msg(`landscape.named.${name}`), message: land.refusal.message }));
     return null;
   }
-  elements.target.placeholder = floatText(land.target);
+  sayPlaceholder(elements.target, 'plain', { value: Number(floatText(land.target)) });
   return { request, land };
 }

@@ -8,7 +8,10 @@ import { startConsole } from './console.js';
 import { startWatch } from './watch.js';
 import { startMany } from './many.js';
 import { startExact } from './exact.js';
-import { showFacts } from './facts.js';
+import { startLessons } from './lessons.js';
+import { say, setFacts, setLanguage, currentLanguage } from './texts.js';
+import { languages } from './words.js';
+import { followControls, linkedLanguage, linkedProjector, keepInLink, noteLink } from './link.js';
 
 // ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
 const clockText = new URLSearchParams(location.search).get('clock');
@@ -17,20 +20,21 @@ const fixedClock = clockText === null ? undefined : Number(clockText);
 // Every panel that computes has a Worker of its own.
 const newWorker = () => startWorker('worker');
 
-const say = (id, text) => { document.getElementById(id).textContent = text; };
+const sayIn = (id, key, params) => say(document.getElementById(id), key, params);
 const failure = (error) => String(error?.message ?? error);
 
 // Starts the panels of the glue; says in each why when it cannot.
 async function startGlue() {
   try {
     const glue = await loadGlue();
-    showFacts(glue.facts);
+    setFacts(glue.facts);
     startWatch(glue, newWorker);
     startMany(glue, newWorker);
     startExact(glue, newWorker);
+    startLessons(glue, newWorker);
     return true;
   } catch (error) {
-    for (const panel of ['watch', 'many', 'exact']) say(`${panel}-state`, `This part could not start: ${failure(error)}.`);
+    for (const panel of ['watch', 'many', 'exact']) sayIn(`${panel}-state`, 'page.partFailed', { why: failure(error) });
     return false;
   }
 }
@@ -40,16 +44,46 @@ async function startProgram() {
     await startConsole(createProgram, await compileWasm('program'), fixedClock);
     return true;
   } catch (error) {
-    say('console-state', `The program could not start: ${failure(error)}.`);
+    sayIn('console-state', 'program.failedStart', { why: failure(error) });
     return false;
   }
 }
 
 async function start() {
   const [glue, program] = await Promise.all([startGlue(), startProgram()]);
-  say('status', glue && program ? `Ready in ${Math.round(performance.now())} ms.`
-    : 'Some parts of the page could not start; each says why.');
+  if (glue && program) sayIn('status', 'page.ready', { ms: Math.round(performance.now()) });
+  else sayIn('status', 'page.someFailed');
+  if (glue) followControls();
   document.body.dataset.ready = glue && program ? 'true' : 'failed';
 }
 
+// The language switch, set to the page's language.
+function startLanguage() {
+  const select = document.getElementById('language');
+  const wanted = linkedLanguage();
+  setLanguage(languages.includes(wanted) ? wanted : currentLanguage());
+  if (wanted !== null && !languages.includes(wanted)) noteLink('language.label', wanted);
+  select.value = currentLanguage();
+  select.addEventListener('change', () => {
+    setLanguage(select.value);
+    keepInLink();
+  });
+}
+
+// The projector view, from the link: its toggle opens the page again from
+// its link in the other view, so that every plot is drawn for it.
+function startView() {
+  const projector = linkedProjector();
+  document.documentElement.classList.toggle('projector', projector);
+  const toggle = document.getElementById('projector');
+  toggle.setAttribute('aria-pressed', String(projector));
+  toggle.addEventListener('click', () => {
+    document.documentElement.classList.toggle('projector', !projector);
+    keepInLink();
+    location.reload();
+  });
+}
+
+startView();
+startLanguage();
 start();

@@ -2,30 +2,33 @@
 // table row and a histogram of the runs' best objectives.
 import { scheduleProblem } from './validate.js';
 import { histogramPlot, summarize } from './plots.js';
-import { showTable, throttled } from './panels.js';
+import { showTable, showColumns, throttled } from './panels.js';
+import { say } from './texts.js';
+import { fixed } from './words.js';
 import { jobPanel, endedText } from './job-panel.js';
-import { binsOf, fullest } from './bins.js';
+import { binsOf, countsIn, fullest } from './bins.js';
 import { floatText } from './formats.js';
 
 const binCount = 50;
 
-// In words, what the histogram of bins shows of runs runs.
+// In words, what the histogram of bins shows of runs runs: the message's numbers.
 function histogramText(bins, runs) {
   const top = fullest(bins.counts);
   const held = bins.counts.filter((c) => c > 0).length;
-  const edge = (i) => (bins.low + i * bins.width).toFixed(4);
-  return `${runs} runs in ${binCount} bins from ${edge(0)} to ${edge(binCount)}; ${held} bins hold a run; ` +
-    `the fullest, ${edge(top)} to ${edge(top + 1)}, holds ${bins.counts[top]}.`;
+  const edge = (i) => fixed(bins.low + i * bins.width, 4);
+  return { runs, bins: binCount, low: edge(0), high: edge(binCount), held, from: edge(top), to: edge(top + 1), count: bins.counts[top] };
 }
 
 export function startMany(glue, newWorker) {
   const plotBox = document.getElementById('many-plot');
-  const threshold = document.querySelector('#many [data-fact="grid.threshold"]');
+  const intro = document.querySelector('#many [data-i18n="many.intro"]');
+  const columns = document.getElementById('many-columns');
   let histogram = null; // made with the first runs
   const clear = () => {
-    histogram?.show({ low: 0, width: 1, counts: [] });
-    summarize(plotBox, 'No runs yet.');
+    histogram?.show([]);
+    summarize(plotBox, 'many.noRuns');
   };
+  showColumns(columns, glue.programLand().headers.study);
   const panel = jobPanel('many', glue, newWorker, {
     options: { seed: glue.facts.defaults.seed },
     limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined),
@@ -33,27 +36,34 @@ export function startMany(glue, newWorker) {
     begin: (settings, runJob) => {
       const { bar, state, table } = panel;
       const showProgress = throttled((done) => { bar.value = done; });
-      bar.max = settings.runs;
+      const methods = settings.all ? glue.facts.methods : [settings.method];
+      const total = settings.runs * methods.length;
+      bar.max = total;
       bar.value = 0;
       table.replaceChildren();
       clear();
-      state.textContent = `Running ${settings.runs} searches…`;
-      threshold.textContent = floatText(settings.land.target); // the text above names the landscape's target
+      say(state, 'many.running', { runs: settings.runs });
+      say(intro, 'many.intro', { threshold: Number(floatText(settings.land.target)) }); // the text names the landscape's target
+      showColumns(columns, settings.land.headers.study);
       let ended = null;
-      runJob('many', settings, (reply) => {
+      runJob('many', { ...settings, methods }, (reply) => {
         if ('progress' in reply) showProgress(reply.progress);
-        if ('row' in reply) ended = reply;
-        if ('failed' in reply) return panel.finish(`The searches failed: ${reply.failed}. Press Run to try again.`);
+        if ('results' in reply) ended = reply;
+        if ('failed' in reply) return panel.finish('many.failed', { why: reply.failed });
         if (!('done' in reply)) return;
         bar.value = ended.ran;
-        showTable(table, settings.land.headers.study, [ended.row]);
-        const bins = binsOf(ended.outcomes, binCount);
+        showTable(table, settings.land.headers.study, ended.results.map((r) => r.row));
         if (ended.ran > 0) {
-          histogram ??= histogramPlot(plotBox, 'best objective of a run');
-          histogram.show(bins); // drawn once the Worker is done, as the exact map is
-          summarize(plotBox, histogramText(bins, ended.ran));
+          const all = binsOf(ended.results.flatMap((r) => Array.from(r.outcomes)), binCount);
+          const names = ended.results.map((r) => `method.${r.method}`);
+          if (histogram?.names.join() !== names.join()) {
+            histogram?.forget();
+            histogram = histogramPlot(plotBox, 'many.axis', names);
+          }
+          histogram.show(ended.results.map((r) => ({ ...all, counts: countsIn(r.outcomes, all) })));
+          summarize(plotBox, 'many.histogram', histogramText(all, ended.ran)); // drawn once the Worker is done
         }
-        panel.finish(endedText({ stopped: ended.ran < settings.runs, seconds: reply.seconds }, ended.ran, settings.runs, 'runs'));
+        panel.finish(...endedText({ stopped: ended.ran < total, seconds: reply.seconds }, ended.ran, total, 'runs'));
       });
     },
   });

@@ -1,5 +1,6 @@
 // What the panels that compute share: a tool's table, and the runner that
 // hands their jobs to a Worker and their replies back.
+import { say } from './texts.js';
 
 // A tool's table on the page: its header line and rows, cells split at tabs.
 export function showTable(table, header, rows) {
@@ -16,6 +17,23 @@ export function showTable(table, header, rows) {
     const tr = body.insertRow();
     for (const cell of row.split('\t')) tr.insertCell().textContent = cell;
   }
+}
+
+// The target that a column named above_<target> names (1_5: 1.5, m1: -1).
+const targetOf = (name) => Number(name.slice('above_'.length).replace('_', '.').replace('m', '-'));
+
+// Explains in list (a <dl>) each column of a tool's header: its name as
+// the tool writes it, and what it holds in the page's language.
+export function showColumns(list, header) {
+  list.replaceChildren(...header.split('\t').flatMap((name) => {
+    const dt = document.createElement('dt');
+    const dd = document.createElement('dd');
+    dt.textContent = name;
+    dt.dataset.tool = '';
+    if (name.startsWith('above_')) say(dd, 'column.above', { target: targetOf(name) });
+    else say(dd, `column.${name}`);
+    return [dt, dd];
+  }));
 }
 
 // Returns a runner of jobs in a Worker of their own (started by newWorker

@@ -4,32 +4,57 @@
 // its box's aria-describedby names.
 import uPlot from 'uplot';
 import { tickLabels } from './formats.js';
+import { say, text, onLanguage, currentLanguage } from './texts.js';
+import { numberText } from './words.js';
 
-const axis = (label, extra = {}) => ({ label, stroke: '#1a1a1a', grid: { stroke: '#ddd' }, ...extra });
-const distinctTicks = (u, splits) => tickLabels(splits);
+// Ticks with the fewest digits that keep them apart, with the language's decimal mark.
+const distinctTicks = (u, splits) => tickLabels(splits.map((v) => v ?? 0))
+  .map((label, i) => (splits[i] === null ? '' : numberText(currentLanguage(), Number(label))));
+// How much larger lines, markers and letters are drawn: twice in the projector view.
+const zoom = () => (document.documentElement.classList.contains('projector') ? 2 : 1);
 
-// A chart in element, as wide as element; its legend shows only when it has
-// more than one series.
-// ticks names the axes ('x', 'y') whose labels keep apart every two ticks.
+// Ticks as uPlot places them, with the language's decimal mark.
+const plainTicks = (u, splits) => splits.map((v) => (v === null ? '' : numberText(currentLanguage(), v)));
+// An axis labelled with message key, its ticks distinct ones when distinct; a series' label in the legend, message key.
+const axis = (key, distinct) => ({ label: () => text(key), stroke: '#1a1a1a', grid: { stroke: '#ddd' },
+  values: distinct ? distinctTicks : plainTicks, font: `${12 * zoom()}px system-ui, sans-serif`,
+  labelFont: `bold ${12 * zoom()}px system-ui, sans-serif`, size: 50 * zoom(), labelSize: 30 * zoom() });
+function legendLabel(key) {
+  const span = document.createElement('span');
+  say(span, key);
+  return span;
+}
+
+// A chart in element, as wide as element, its axes labelled with the
+// messages xLabel and yLabel and its series' labels messages too; its
+// legend shows only when it has more than one series. ticks names the axes
+// ('x', 'y') whose labels keep apart every two ticks.
 function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks = '') {
-  const values = (name) => (ticks.includes(name) ? { values: distinctTicks } : {});
+  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
+  height = Math.round(height * (1 + (zoom() - 1) * 0.4));
   const options = {
-    width: Math.max(element.clientWidth, 200), height, series: [{ label: xLabel }, ...series],
-    axes: [axis(xLabel, values('x')), axis(yLabel, values('y'))], cursor: { drag: { x: false, y: false } },
+    width: Math.max(element.clientWidth, 200), height, series: [{ label: legendLabel(xLabel) }, ...labelled],
+    axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))], cursor: { drag: { x: false, y: false } },
     legend: { show: series.length > 1 }, ...extra,
   };
   const plot = new uPlot(options, data, element);
+  onLanguage(() => plot.redraw(false, true));
   element.chart = plot; // for the checks, and for a look from the browser's console
-  new ResizeObserver(() => {
+  const observer = new ResizeObserver(() => {
     const width = Math.max(element.clientWidth, 200);
     if (width !== plot.width) plot.setSize({ width, height });
-  }).observe(element);
+  });
+  observer.observe(element);
+  plot.forget = () => { // the chart taken off the page, to make way for another
+    observer.disconnect();
+    plot.destroy();
+  };
   return plot;
 }
 
-// Writes text into the summary of the chart in element.
-export function summarize(element, text) {
-  document.getElementById(element.getAttribute('aria-describedby')).textContent = text;
+// Writes message key into the summary of the chart in element.
+export function summarize(element, key, params = {}) {
+  say(document.getElementById(element.getAttribute('aria-describedby')), key, params);
 }
 
 // f(x), with the search drawn on top: a dot at marks.current and a ring at
@@ -40,36 +65,58 @@ export function landscapePlot(element, marks) {
     if (point === null) return;
     const ctx = u.ctx;
     ctx.beginPath();
-    ctx.arc(u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true), 7 * devicePixelRatio, 0, 2 * Math.PI);
-    ctx.lineWidth = 3 * devicePixelRatio;
+    ctx.arc(u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true), 7 * zoom() * devicePixelRatio, 0, 2 * Math.PI);
+    ctx.lineWidth = 3 * zoom() * devicePixelRatio;
     ctx.strokeStyle = fill ? '#a51d2d' : '#1a5fb4';
     ctx.fillStyle = '#a51d2d';
     if (fill) ctx.fill();
     ctx.stroke();
   };
-  const hooks = { draw: [(u) => { dot(u, marks.best, false); dot(u, marks.current, true); }] };
-  const plot = chart(element, 300, 'x', 'f(x)', [{ label: 'f(x)', stroke: '#333', width: 1.5 }],
+  const square = (u, point, fill) => { // the other method's marks
+    if (point === null) return;
+    const ctx = u.ctx, side = 12 * zoom() * devicePixelRatio;
+    ctx.lineWidth = 3 * zoom() * devicePixelRatio;
+    ctx.strokeStyle = ctx.fillStyle = '#26734d';
+    const [x, y] = [u.valToPos(point.x, 'x', true) - side / 2, u.valToPos(point.f, 'y', true) - side / 2];
+    if (fill) ctx.fillRect(x, y, side, side);
+    else ctx.strokeRect(x, y, side, side);
+  };
+  const hooks = { draw: [(u) => {
+    for (const other of marks.others ?? []) { square(u, other.best, false); square(u, other.current, true); }
+    dot(u, marks.best, false);
+    dot(u, marks.current, true);
+  }] };
+  const plot = chart(element, 300, 'plot.x', 'plot.f', [{ label: 'plot.f', stroke: '#333', width: 1.5 }],
     [[], []], { hooks, scales: { x: { time: false } } });
   return { redraw: () => plot.redraw(false), show: (xs, fs) => plot.setData([xs, fs]) };
 }
 
-// A histogram of bins ({low, width, counts}), its counts on a log scale so
-// that rare outcomes show beside common ones, a bin of one run included.
-export function histogramPlot(element, xLabel) {
+// A histogram of bins, a series for each of names (messages), xLabel the
+// message of its x axis; its counts on a log scale so that rare outcomes
+// show beside common ones, a bin of one run included. show(list) takes
+// bins ({low, width, counts}) a series, all alike but for their counts.
+export function histogramPlot(element, xLabel, names = ['many.runs']) {
+  const colours = ['#1a5fb4', '#a51d2d', '#26734d'];
   const bars = uPlot.paths.bars({ size: [1, Infinity], align: 1 });
-  const series = [{ label: 'runs', stroke: '#1a5fb4', fill: '#1a5fb4aa', paths: bars, points: { show: false } }];
-  let shown = { low: 0, width: 1, counts: [] };
-  const top = () => Math.max(10, ...shown.counts) * 2;
+  const alpha = names.length > 1 ? '66' : 'aa'; // the methods' bars seen through one another
+  const series = names.map((name, i) => ({
+    label: name, stroke: colours[i % colours.length], fill: `${colours[i % colours.length]}${alpha}`, paths: bars, points: { show: false },
+  }));
+  let shown = [{ low: 0, width: 1, counts: [] }];
+  const top = () => Math.max(10, ...shown.flatMap((b) => b.counts)) * 2;
+  const first = () => shown[0] ?? { low: 0, width: 1, counts: [] };
   const scales = {
-    x: { time: false, range: () => [shown.low, shown.low + shown.width * Math.max(shown.counts.length, 1)] },
+    x: { time: false, range: () => [first().low, first().low + first().width * Math.max(first().counts.length, 1)] },
     y: { distr: 3, range: () => [0.5, top()] }, // a bin of 1 stands a factor 2 above the floor
   };
-  const plot = chart(element, 260, xLabel, 'runs', series, [[], []], { scales }, 'x');
+  const plot = chart(element, 260, xLabel, 'many.runs', series, [[], ...names.map(() => [])], { scales }, 'x');
   return {
-    show(bins) {
-      shown = bins;
-      const xs = bins.counts.map((_, i) => bins.low + i * bins.width);
-      plot.setData([xs, bins.counts.map((c) => c || null)]);
+    names,
+    forget: () => plot.forget(),
+    show(list) {
+      shown = list;
+      const xs = first().counts.map((_, i) => first().low + i * first().width);
+      plot.setData([xs, ...names.map((_, s) => (list[s]?.counts ?? []).map((c) => c || null))]);
     },
   };
 }
@@ -79,18 +126,18 @@ export function histogramPlot(element, xLabel) {
 export function mapPlot(element) {
   const bars = uPlot.paths.bars({ size: [1, Infinity] });
   const series = [
-    { label: 'the search', stroke: '#1a5fb4', fill: '#1a5fb488', paths: bars, points: { show: false } },
-    { label: 'Boltzmann', stroke: '#a51d2d', width: 2, paths: uPlot.paths.stepped({ align: 0 }), points: { show: false } },
+    { label: 'plot.search', stroke: '#1a5fb4', fill: '#1a5fb488', paths: bars, points: { show: false } },
+    { label: 'plot.boltzmann', stroke: '#a51d2d', width: 2, paths: uPlot.paths.stepped({ align: 0 }), points: { show: false } },
   ];
   const scales = { x: { time: false }, y: { range: (u, low, high) => [0, (high > 0 ? high : 1) * 1.05] } };
-  const plot = chart(element, 260, 'x', 'probability', series, [[], [], []], { scales }, 'y');
+  const plot = chart(element, 260, 'plot.x', 'plot.probability', series, [[], [], []], { scales }, 'y');
   return { show: (xs, current, boltzmann) => plot.setData([xs, Array.from(current), Array.from(boltzmann)]) };
 }
 
 // The total-variation distance to equilibrium, level by level.
 export function distancePlot(element) {
-  const series = [{ label: 'distance to Boltzmann', stroke: '#1a5fb4', width: 2, points: { show: false } }];
-  const plot = chart(element, 220, 'level', 'distance to Boltzmann', series, [[], []],
+  const series = [{ label: 'plot.distance', stroke: '#1a5fb4', width: 2, points: { show: false } }];
+  const plot = chart(element, 220, 'plot.level', 'plot.distance', series, [[], []],
     { scales: { x: { time: false } } }, 'y');
   return { show: (levels, distances) => plot.setData([levels, distances]) };
 }
@@ -101,7 +148,7 @@ export function curvesPlot(element, names) {
   const colours = ['#1a5fb4', '#26a269', '#a51d2d'];
   const series = names.map((label, i) => ({ label, stroke: colours[i % colours.length], width: 2, points: { show: false } }));
   const scales = { x: { time: false }, y: { range: [0, 1] } };
-  const plot = chart(element, 240, 'solutions examined', 'reached the target', series,
+  const plot = chart(element, 240, 'plot.examined', 'plot.reached', series,
     [[], ...names.map(() => [])], { scales });
   return { show: (examined, curves) => plot.setData([Array.from(examined), ...curves.map((c) => Array.from(c))]) };
 }

@@ -3,14 +3,8 @@
 // between the same ends, L blank for as many levels as the geometric
 // schedule runs there. Names and limits from the glue's facts.
 import { fieldProblem } from './validate.js';
-
-// The texts of the shape's fields, in one place.
-const texts = {
-  shape: 'Shape',
-  levels: 'Levels L',
-  geometricLevels: 'none: set by the cooling',
-  geometricRefused: 'The geometric shape takes no L: its levels follow from the cooling; leave L blank.',
-};
+import { say, sayLabelled, sayPlaceholder } from './texts.js';
+import { msg } from './words.js';
 
 // Puts the shape's select before the cooling field of form and L after its
 // moves; noteBeside(form, field) gives each its place for a refusal. As in
@@ -18,18 +12,18 @@ const texts = {
 export function buildShapeFields(form, facts, noteBeside) {
   const { cooling, moves } = form.elements;
   if (!cooling) return;
-  const shape = document.createElement('label');
   const select = document.createElement('select');
   select.name = 'shape';
-  select.append(...facts.shapes.map((name) => new Option(name, name)));
-  shape.append(`${texts.shape} `, select);
-  const levels = document.createElement('label');
+  select.append(...facts.shapes.map((name) => {
+    const option = new Option('', name);
+    say(option, `shape.${name}`);
+    return option;
+  }));
   const field = document.createElement('input');
   Object.assign(field, { name: 'levels', autocomplete: 'off' });
   field.setAttribute('inputmode', 'numeric');
-  levels.append(`${texts.levels} `, field);
-  cooling.closest('label').before(shape);
-  moves.closest('label').after(levels);
+  cooling.closest('label').before(sayLabelled('field.shape', select));
+  moves.closest('label').after(sayLabelled('field.levels', field));
   noteBeside(form, select);
   noteBeside(form, field);
 }
@@ -42,10 +36,12 @@ export function readShape(form, glue, plan, mark) {
   if (!shape) return plan;
   const typed = levels.value.trim();
   const geometric = shape.value === glue.facts.shapes[0];
-  const problem = typed === '' ? '' : geometric ? texts.geometricRefused : fieldProblem(typed, texts.levels, glue.facts.levelLimit);
+  const problem = typed === '' ? null
+    : geometric ? msg('shape.geometricRefused') : fieldProblem(typed, 'field.levels', glue.facts.levelLimit);
   mark(levels, problem);
   if (problem) return null;
   const shaped = glue.shapedSchedule(plan, shape.value, typed === '' ? 0 : Number(typed));
-  levels.placeholder = geometric ? texts.geometricLevels : String(shaped.levels);
+  if (geometric) sayPlaceholder(levels, 'shape.geometricLevels');
+  else sayPlaceholder(levels, 'plain', { value: shaped.levels });
   return shaped;
 }

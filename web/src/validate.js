@@ -1,28 +1,33 @@
 // What a form's field may hold, and what a schedule may be: pure functions,
-// tested with node --test. Each returns a message, or '' when all is well.
+// tested with node --test. Each returns a message of the page's catalogues
+// ({key, params}, as msg makes it), or null when all is well.
+import { msg } from './words.js';
 
-// Returns what is wrong with text for a field named label whose limit is
-// {low, lowIn, high, highIn, whole}: a bound is in the range when its In is true.
-export function fieldProblem(text, label, limit) {
+// Returns what is wrong with text for the field whose label is the message
+// label (a key), whose limit is {low, lowIn, high, highIn, whole}: a
+// bound is in the range when its In is true.
+export function fieldProblem(text, labelKey, limit) {
+  const label = msg(labelKey);
   const trimmed = text.trim();
   const value = Number(trimmed);
-  if (trimmed === '' || !Number.isFinite(value)) return `${label} must be a number.`;
-  if (limit.whole && !(Number.isInteger(value) && /^[+]?\d+$/.test(trimmed))) return `${label} must be a whole number.`;
+  if (trimmed === '' || !Number.isFinite(value)) return msg('problem.number', { label });
+  if (limit.whole && !(Number.isInteger(value) && /^[+]?\d+$/.test(trimmed))) return msg('problem.whole', { label });
   const low = limit.lowIn ? value >= limit.low : value > limit.low;
   const high = limit.highIn ? value <= limit.high : value < limit.high;
-  if (low && high) return '';
-  return `${label} must be ${limit.lowIn ? 'at least' : 'above'} ${limit.low} and ` +
-    `${limit.highIn ? 'at most' : 'below'} ${limit.high}.`;
+  if (low && high) return null;
+  return msg('problem.range', {
+    label, low: msg(limit.lowIn ? 'bound.atLeast' : 'bound.above', { n: limit.low }),
+    high: msg(limit.highIn ? 'bound.atMost' : 'bound.below', { n: limit.high }),
+  });
 }
 
 // Returns what is wrong with a schedule that examines examined solutions a
 // run (as the glue counts them: 0 none, -1 over mostExamined or never
-// ending) where a panel takes at most most of them: {field, message}, or null.
-export function scheduleProblem(examined, mostExamined, most = mostExamined, what = 'a run') {
-  if (examined === 0) return { field: 'final', message: 'The initial T must be above the final T.' };
-  if (examined < 0) return { field: 'moves', message: `That schedule never ends or examines over ${mostExamined} solutions a run.` };
-  if (examined > most) {
-    return { field: 'moves', message: `${what} makes at most ${most} moves, and this schedule makes ${examined}: fewer levels or moves, please.` };
-  }
+// ending) where a panel takes at most most of them ({field, message}, or
+// null); what is the message that names the panel's run.
+export function scheduleProblem(examined, mostExamined, most = mostExamined, what = 'what.run') {
+  if (examined === 0) return { field: 'final', message: msg('problem.noLevel') };
+  if (examined < 0) return { field: 'moves', message: msg('problem.never', { most: mostExamined }) };
+  if (examined > most) return { field: 'moves', message: msg('problem.over', { what: msg(what), most, examined }) };
   return null;
 }

@@ -7,18 +7,32 @@ import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
 import { traceTable, rowsOf } from './trace.js';
 import { player, bindKeys } from './playing.js';
-import { jobRunner, showTable } from './panels.js';
+import { jobRunner, showTable, showColumns } from './panels.js';
+import { say, unsay } from './texts.js';
+import { restoreForm } from './link.js';
+import { startTrial } from './decision.js';
+import { startSide } from './side.js';
 
-const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
+export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole: true }; // steps a second
 const curveEvery = 64; // grid points between two points of the drawn curve
 const typingPause = 300; // ms after the last key before a typed schedule is taken
 
-function startView(glue) {
+// The solution the watched search is at and the temperature of its next move, or null without a walk.
+function whereNow(panel) {
+  const walk = panel.walk;
+  if (!walk) return null;
+  const { moves, shown, length } = walk;
+  const state = shown > 0 ? moves.state[shown - 1] : moves.fromState[0];
+  return { state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
+}
+
+function startView(glue, panel) {
   const part = (id) => document.getElementById(id);
   const marks = { current: null, best: null };
   const plot = landscapePlot(part('watch-plot'), marks);
   const table = part('watch-trace');
   showTable(table, glue.facts.headers.level, []);
+  showColumns(part('watch-columns'), glue.facts.headers.level);
   let shown = null; // the landscape drawn
   const showLandscape = (land) => {
     if (land === shown) return;
@@ -29,15 +43,19 @@ function startView(glue) {
   return {
     marks, redraw: plot.redraw, showLandscape, now: part('watch-now'), move: part('watch-move'),
     trace: { table: traceTable(table), note: part('watch-trace-note') },
-    summary: (text) => summarize(part('watch-plot'), text),
+    flip: part('watch-bits'), rule: part('watch-rule'), side: startSide(part('watch-side'), part('watch-legend')),
+    trial: startTrial(part('watch-try'), glue, () => whereNow(panel), { flip: part('watch-tried-bits'), rule: part('watch-tried') }),
+    summary: (key, params) => summarize(part('watch-plot'), key, params),
   };
 }
 
 // The steps per second in form, or null after saying beside the field what is wrong.
 function speedOf(form) {
   const field = form.elements.speed;
-  const problem = fieldProblem(field.value, 'Steps per second', speedLimit);
-  document.getElementById('watch-speed-refusal').textContent = problem;
+  const problem = fieldProblem(field.value, 'field.speed', speedLimit);
+  const note = document.getElementById('watch-speed-refusal');
+  if (problem) say(note, problem.key, problem.params);
+  else unsay(note);
   return problem ? null : Number(field.value);
 }
 
@@ -56,7 +74,7 @@ function walkControls(form, panel) {
   const playing = player(advance);
   const pause = () => {
     playing.stop();
-    playButton.textContent = 'Start';
+    say(playButton, 'watch.start');
   };
   const play = () => {
     if (playing.playing()) return pause();
@@ -64,7 +82,7 @@ function walkControls(form, panel) {
     if (rate === null) return;
     if (panel.walk.shown === panel.walk.length) panel.walk.shown = 0; // Start at the end plays it again
     playing.start(rate);
-    playButton.textContent = 'Pause';
+    say(playButton, 'watch.pause');
   };
   const step = () => { pause(); advance(1); };
   const toEnd = () => { pause(); panel.walk.shown = panel.walk.length; panel.show(); };
@@ -75,38 +93,43 @@ function walkControls(form, panel) {
 export function startWatch(glue, newWorker) {
   const form = document.getElementById('watch-form');
   const state = document.getElementById('watch-state');
+  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'what.watched');
   buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
-  const view = startView(glue);
-  const runJob = jobRunner(newWorker);
+  restoreForm(form, 'watch', glue, limitOf, { speed: speedLimit });
   const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
+  const view = startView(glue, panel);
+  const runJob = jobRunner(newWorker);
   const controls = walkControls(form, panel);
   let waiting = []; // what was asked for while the walk was on its way
-  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'A watched search');
-  const noWalk = (text) => {
+  const noWalk = (key, params) => {
     delete form.dataset.pending;
     waiting = [];
-    state.textContent = text;
-    showNoWalk(view, 'no walk');
+    say(state, key, params);
+    view.trial.show(null, true);
+    showNoWalk(view, 'watch.noWalk');
   };
   const arrived = (reply, settings) => {
     const moves = reply.walk;
     panel.walk = {
-      moves, land: settings.land, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length, shown: 0,
+      moves, beside: reply.beside, land: settings.land, rows: rowsOf(reply.rows), perLevel: settings.plan.moves, length: moves.k.length,
+      shown: 0, settings,
     };
+    view.trial.show(moves.fromState[0], true);
     delete form.dataset.pending;
-    state.textContent = `A walk of ${panel.walk.length} moves, ready.`;
+    say(state, 'watch.ready', { moves: panel.walk.length });
     panel.show();
     for (const action of waiting.splice(0)) action();
   };
   const reset = (settings = readForm(form, glue, limitOf)) => {
     controls.pause();
     panel.walk = null;
-    if (!settings) return noWalk('No walk: mend the schedule above.');
+    if (!settings) return noWalk('watch.mend');
     view.showLandscape(settings.land);
     form.dataset.pending = 'true';
-    state.textContent = 'Working out the walk…';
-    runJob('watch', settings, (reply) => {
-      if ('failed' in reply) noWalk(`The walk failed: ${reply.failed}. Change a field or press Reset to try again.`);
+    say(state, 'watch.working');
+    const beside = glue.facts.movingMethods.filter((method) => method !== settings.method);
+    runJob('watch', { ...settings, beside }, (reply) => {
+      if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);
     });
   };

@@ -17,7 +17,8 @@ const yieldToMessages = () => new Promise((resolve) => {
   channel.port2.postMessage(0);
 });
 
-async function manyJob(glue, settings, reply) {
+// The runs of one method, a share at a time; shown runs done before them. Returns {method, outcomes, row, ran}.
+async function methodRuns(glue, settings, reply, shown) {
   const per = Math.max(1, Math.floor(work / glue.examined(settings.plan)));
   const best = new Float32Array(settings.runs);
   const k = new Int32Array(settings.runs);
@@ -28,28 +29,43 @@ async function manyJob(glue, settings, reply) {
     best.set(share.best, done);
     k.set(share.k, done);
     done += share.best.length;
-    reply({ progress: done });
+    reply({ progress: shown + done });
     await yieldToMessages();
   }
   const row = glue.manyRow(settings, { best: best.subarray(0, done), k: k.subarray(0, done) });
-  reply({ outcomes: best.slice(0, done), row, ran: done }, []);
+  return { method: settings.method, outcomes: best.slice(0, done), row, ran: done };
+}
+
+// The runs of settings.method, or of each of settings.methods in turn, side by side.
+async function manyJob(glue, settings, reply) {
+  const results = [];
+  let ran = 0;
+  for (const method of settings.methods ?? [settings.method]) {
+    if (stopping.has(reply.id)) break;
+    const result = await methodRuns(glue, { ...settings, method }, reply, ran);
+    if (result.ran > 0) results.push(result);
+    ran += result.ran;
+  }
+  reply({ results, ran }, []);
 }
 
 function watchJob(glue, settings, reply) {
   const rows = [];
   const walk = glue.watchSearch(settings, (row) => rows.push(row));
   if (walk === null) throw new Error('the glue refused the schedule');
+  const beside = {}; // the other methods from the same seed, stepped together on the page
+  for (const method of settings.beside ?? []) beside[method] = glue.watchSearch({ ...settings, method }, () => {});
   // One string and where each row starts in it: a quick copy, and the page
   // cuts out only the rows it shows.
   const starts = new Int32Array(rows.length + 1);
   rows.forEach((row, i) => { starts[i + 1] = starts[i] + row.length + 1; });
-  const columns = Object.values(walk).map((column) => column.buffer);
-  reply({ walk, rows: { text: rows.join('\n'), starts } }, [...columns, starts.buffer]);
+  const columns = [walk, ...Object.values(beside)].flatMap((moves) => Object.values(moves).map((column) => column.buffer));
+  reply({ walk, beside, rows: { text: rows.join('\n'), starts } }, [...columns, starts.buffer]);
 }
 
 function exactJob(glue, settings, reply) {
-  const answer = glue.exactAnswer(settings, (level) =>
-    reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
+  const answer = glue.exactAnswer(settings, (level) => // settings.quiet: the row alone
+    settings.quiet || reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
   if (answer === null) throw new Error('the glue refused the schedule');
   reply({ row: answer.row, curves: answer.curves });
 }

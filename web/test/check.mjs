@@ -3,10 +3,12 @@
 // trace, many searches and the exact panel against sinc-study, no console
 // error, no long task while a Worker computes, axe-core, the keyboard; then
 // the page as a class uses it, at a phone's 390 px and at 1400 px: forms,
-// stops, failures, plots and widths; the single file, opened from file://
-// alone, through the same checks (file-check.mjs); and the speed figures.
-// Writes a screenshot to web.png beside SITE (build/web), which the
-// web_screenshot target copies into docs/.
+// stops, failures, plots and widths; the two languages, the links, the
+// lessons, the move decided in the open and the projector view; the single
+// file, opened from file:// alone, through the same checks (file-check.mjs);
+// and the speed figures. Writes screenshots to web.png, web-pt.png and
+// web-projector.png beside SITE (build/web), which the web_screenshot target
+// copies into docs/.
 // usage: node web/test/check.mjs SITE (a folder to serve, or the page's URL) NATIVE_BUILD_DIR
 import puppeteer from 'puppeteer-core';
 import { mkdtempSync, readdirSync, statSync, rmSync, existsSync } from 'node:fs';
@@ -15,31 +17,39 @@ import { serve } from './serve.mjs';
 import { verdict, tally, scope } from './verdict.mjs';
 import { root, studyOf, pageWidth } from './helpers.mjs';
 import { checkProgram, checkKeyboard, typeLines } from './console-checks.mjs';
-import { checkWatch, checkMany, checkExact } from './golden-checks.mjs';
+import { checkWatch, checkMany, checkManySide, checkExact, checkExactSide } from './golden-checks.mjs';
 import { checkForms } from './form-checks.mjs';
 import { checkStops, checkPlots } from './job-checks.mjs';
-import { checkWidth, checkScreens, checkAxe } from './layout-checks.mjs';
+import { checkWidth, checkScreens, checkAxe, checkProjector } from './layout-checks.mjs';
 import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLandscapes } from './landscape-checks.mjs';
 import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
+import { checkLanguages } from './language-checks.mjs';
+import { checkLinks, checkLessonLinks } from './link-checks.mjs';
+import { checkDecision, checkSide } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
 const isUrl = /^[a-z]+:\/\//.test(site);
 const built = isUrl ? join(root, 'build/web') : join(site, '..'); // the web build's folder
 
-// The golden checks, at 1400 px, and a screenshot to shot (none when null);
+// The golden checks, at 1400 px, and screenshots in English and in
+// Portuguese into the folder shot (none when null);
 // returns the speed figures.
 async function checkGoldens(open, shot) {
   const page = await open('?clock=1000', 1400);
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
+  await checkDecision(page);
+  await checkSide(page, study);
   const many = await checkMany(page, study);
+  await checkManySide(page, study);
   await checkExact(page, study, { method: 'anneal', code: 'gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
     'a short schedule in Gray code');
   await checkExact(page, study, { method: 'climb', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 },
     'a short schedule, climbing');
+  await checkExactSide(page, study);
   const exact = await checkExact(page, study, { method: 'anneal', cooling: 0.97, initial: 100, final: 0.1, moves: 8 },
     "the program's schedule");
   const tables = await checkLandscapes(page, native, study);
@@ -51,7 +61,12 @@ async function checkGoldens(open, shot) {
   await page.select('#watch-form [name=unit]', 'level');
   await page.focus('#watch-step');
   for (let level = 0; level < 60; ++level) await page.keyboard.press('n');
-  if (shot) await page.screenshot({ path: shot, fullPage: true });
+  if (shot) {
+    await page.screenshot({ path: join(shot, 'web.png'), fullPage: true });
+    await page.select('#language', 'pt');
+    await page.screenshot({ path: join(shot, 'web-pt.png'), fullPage: true });
+    await page.select('#language', 'en');
+  }
   await page.close();
   return { many, exact, tables };
 }
@@ -85,8 +100,9 @@ async function main() {
   });
   const errors = [];
   const readies = []; // ms from loading to ready, page by page
-  const opener = (base) => async (query, width = 1400) => {
+  const opener = (base) => async (query, width = 1400, before = async () => {}) => {
     const page = await browser.newPage();
+    await before(page);
     await page.setViewport({ width, height: 900 });
     page.on('console', (m) => m.type() === 'error' && errors.push(m.text()));
     page.on('pageerror', (e) => errors.push(e.message));
@@ -102,7 +118,11 @@ async function main() {
   };
   try {
     const open = opener(url);
-    const speed = await checkGoldens(open, join(built, 'web.png'));
+    await checkLanguages(open);
+    await checkLinks(open);
+    await checkLessonLinks(open);
+    await checkProjector(open, built);
+    const speed = await checkGoldens(open, built);
     const phone = await checkUse(open, 390);
     const wide = await checkUse(open, 1400);
     verdict('no error in the browser console', errors.length === 0, errors.join(' | '));

@@ -65,3 +65,28 @@ export async function checkExact(page, study, fields, name) {
   verdict(`exact panel, ${name}: sinc-study --exact's nine digits`, row === expected, row);
   return seconds;
 }
+
+// Every method side by side: one row each, as sinc-study's for the same seeds, and a histogram of each.
+export async function checkManySide(page, study) {
+  const fields = { runs: 300, seed: 5, code: 'gray' };
+  await fill(page, '#many-form', { ...fields, all: true });
+  await runPanel(page, '#many-run', '#many-state', 60000);
+  const rows = (await tableRows(page, '#many-table')).slice(1);
+  const native = ['anneal', 'climb', 'sample'].map((method) => lines(study(...argumentsOf({ method, ...fields })))[1]);
+  const series = await page.$eval('#many-plot', (e) => e.chart.series.length - 1);
+  verdict('every method side by side: their rows as sinc-study\'s, their histograms together',
+    rows.join('\n') === native.join('\n') && series === 3, rows.join(' | '));
+  await fill(page, '#many-form', { all: false, code: 'binary' });
+}
+
+// Anneal and climb side by side in the exact panel, with sampling's formula: their rows as sinc-study --exact's.
+export async function checkExactSide(page, study) {
+  const fields = { method: 'anneal', code: 'binary', cooling: 0.9, initial: 10, final: 1, moves: 2 };
+  await fill(page, '#exact-form', { ...fields, all: true });
+  await runPanel(page, '#exact-run', '#exact-state', 60000);
+  const rows = (await tableRows(page, '#exact-table')).slice(1);
+  const native = ['anneal', 'climb', 'sample'].map((method) => lines(study('--exact', ...argumentsOf({ ...fields, method })))[1]);
+  verdict('the exact panel side by side: anneal, climb and sampling\'s formula as sinc-study --exact gives them',
+    rows.join('\n') === native.join('\n'), rows.join(' | '));
+  await fill(page, '#exact-form', { all: false });
+}

@@ -7,6 +7,7 @@ export const root = new URL('../../', import.meta.url).pathname;
 export const lines = (text) => text.trimEnd().split('\n');
 export const pause = (ms) => new Promise((done) => setTimeout(done, ms));
 
+
 // sinc-study of the native build in folder native, on args.
 export const studyOf = (native) => (...args) =>
   execFileSync(join(native, 'tools/sinc-study'), args, { encoding: 'latin1', timeout: 60000 });
@@ -17,6 +18,10 @@ export async function fill(page, form, fields) {
   for (const [name, value] of Object.entries(fields)) {
     const selector = `${form} [name=${name}]`;
     const field = await page.$(selector);
+    if (await field.evaluate((f) => f.type === 'checkbox')) { // ticked for true
+      if (await field.evaluate((f) => f.checked) !== value) await field.click();
+      continue;
+    }
     if (await field.evaluate((f) => f.tagName === 'SELECT')) {
       const option = await field.evaluate((f, text) => [...f.options].find((o) => o.text === text).value, value);
       await page.select(selector, option);

@@ -127,7 +127,8 @@ async function checkPresetRuns(page, study) {
   await fill(page, '#many-form', { preset: 'program', target: 1.4, runs: 200, seed: 1 });
   await runPanel(page, '#many-run', '#many-state', 30000);
   const targeted = await tableRows(page, '#many-table');
-  const named = await page.$eval('#many [data-fact="grid.threshold"]', (e) => e.textContent);
+  const intro = await page.$eval('#many [data-i18n="many.intro"]', (e) => e.textContent);
+  const named = /passed (\S+) \(/.exec(intro)?.[1]; // the target the text names
   const tool = lines(study('--target', '1.4', '--runs', '200', '--seed', '1')).slice(0, 2);
   verdict('many searches with a target typed in: sinc-study --target 1.4, and the text names the target',
     targeted.join('\n') === tool.join('\n') && named === '1.4', `${targeted.join(' / ')} / ${named}`);

@@ -2,6 +2,7 @@
 // own box, plots follow their box's width; and axe-core finds nothing.
 import { createRequire } from 'node:module';
 import { verdict } from './verdict.mjs';
+import { join } from 'node:path';
 import { pageWidth, pause } from './helpers.mjs';
 
 // Checks that the page at its current width does not scroll sideways; returns its width.
@@ -31,4 +32,29 @@ export async function checkAxe(page, at) {
     runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'] } })).violations
     .map((v) => `${v.id} (${v.nodes.length})`));
   verdict(`${at} axe-core: no violation at level A or AA`, violations.length === 0, violations.join(', '));
+}
+
+// The projector view from a link at 1920 px: every text at least 24 px,
+// thicker lines, no sideways scroll, axe-core clean; its toggle goes back.
+// Leaves a screenshot in the folder shot.
+export async function checkProjector(open, shot) {
+  const page = await open('?view=projector&lang=pt&at=watch', 1920);
+  const looks = await page.evaluate(() => {
+    const texts = [...document.querySelectorAll('body *')].filter((e) => e.offsetParent !== null &&
+      [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim() !== ''));
+    return { smallest: Math.min(...texts.map((e) => parseFloat(getComputedStyle(e).fontSize))),
+      line: document.getElementById('watch-plot').chart.series[1].width, pressed: document.getElementById('projector').getAttribute('aria-pressed') };
+  });
+  const width = await pageWidth(page);
+  verdict('projector view at 1920 px: every text at least 24 px, lines twice as thick, no sideways scroll',
+    looks.smallest >= 24 && looks.line >= 3 && looks.pressed === 'true' && width <= 1920, JSON.stringify({ ...looks, width }));
+  await checkAxe(page, 'in the projector view:');
+  await page.setViewport({ width: 1920, height: 1080 });
+  await page.$eval('#watch-plot', (e) => e.scrollIntoView({ block: 'center' }));
+  await page.screenshot({ path: join(shot, 'web-projector.png') });
+  await Promise.all([page.waitForNavigation({ timeout: 20000 }), page.click('#projector')]);
+  await page.waitForSelector('body[data-ready]', { timeout: 20000 });
+  const back = await page.evaluate(() => !document.documentElement.classList.contains('projector') && !location.search.includes('view='));
+  verdict('the projector toggle goes back to the page\'s own view, and the link says so', back);
+  await page.close();
 }

@@ -5,6 +5,13 @@ import assert from 'node:assert/strict';
 import { binsOf, fullest } from '../../src/bins.js';
 import { floatText, bitsOf, tickLabels, significant } from '../../src/formats.js';
 import { fieldProblem, scheduleProblem } from '../../src/validate.js';
+import { render, languageOf, numberText, fixed, sig } from '../../src/words.js';
+import en from '../../src/i18n/en.js';
+import pt from '../../src/i18n/pt.js';
+
+const catalogues = { en, pt };
+const english = (message) => (message === null ? '' : render(catalogues, 'en', message.key, message.params));
+const portuguese = (message) => render(catalogues, 'pt', message.key, message.params);
 
 test('bins: every value counted once, the highest in the last bin', () => {
   const values = [1, 1.5, 2, 2, 2, 1.25];
@@ -45,21 +52,45 @@ const whole = { low: 0, lowIn: true, high: 4294967295, highIn: true, whole: true
 const open = { low: 0, lowIn: false, high: 1, highIn: false, whole: false };
 
 test('fieldProblem: whole numbers only where whole, within the limits, bounds in or out', () => {
-  for (const text of ['0', '37', '4294967295', ' 12 ']) assert.equal(fieldProblem(text, 'Seed', whole), '', text);
+  const problem = (text, label, limit) => english(fieldProblem(text, label, limit));
+  for (const text of ['0', '37', '4294967295', ' 12 ']) assert.equal(fieldProblem(text, 'field.seed', whole), null, text);
   for (const text of ['1e-45', '1.5', '-1', '4294967296', '', 'abc', '1e3', '0x10', 'Infinity']) {
-    assert.notEqual(fieldProblem(text, 'Seed', whole), '', text);
+    assert.notEqual(problem(text, 'field.seed', whole), '', text);
   }
-  assert.match(fieldProblem('1e-45', 'Seed', whole), /whole number/);
-  assert.equal(fieldProblem('0.97', 'Cooling', open), '');
-  assert.equal(fieldProblem('1', 'Cooling', open), 'Cooling must be above 0 and below 1.');
-  assert.notEqual(fieldProblem('0', 'Cooling', open), '');
-  assert.equal(fieldProblem('4294967296', 'Seed', whole), 'Seed must be at least 0 and at most 4294967295.');
+  assert.match(problem('1e-45', 'field.seed', whole), /whole number/);
+  assert.equal(fieldProblem('0.97', 'field.cooling', open), null);
+  assert.equal(problem('1', 'field.cooling', open), 'Cooling must be above 0 and below 1.');
+  assert.notEqual(problem('0', 'field.cooling', open), '');
+  assert.equal(problem('4294967296', 'field.seed', whole), 'Seed must be at least 0 and at most 4294967295.');
+  assert.equal(portuguese(fieldProblem('1', 'field.cooling', open)), 'Resfriamento: use um número acima de 0 e abaixo de 1.');
 });
 
 test('scheduleProblem: none, too many, over a panel\'s own limit', () => {
   assert.equal(scheduleProblem(1816, 1e7), null);
   assert.equal(scheduleProblem(0, 1e7).field, 'final');
   assert.equal(scheduleProblem(-1, 1e7).field, 'moves');
-  assert.match(scheduleProblem(207189, 1e7, 200000, 'A watched search').message, /at most 200000 moves.*207189/);
+  assert.match(english(scheduleProblem(207189, 1e7, 200000, 'what.watched').message), /^A watched search makes at most 200000 moves.*207189/);
   assert.equal(scheduleProblem(200000, 1e7, 200000), null);
+});
+
+test('languages: any pt gives Portuguese, else English; numbers with the language\'s decimal mark', () => {
+  assert.equal(languageOf(['en-US', 'pt-BR']), 'pt');
+  assert.equal(languageOf(['PT']), 'pt');
+  assert.equal(languageOf(['en-GB', 'ptx']), 'en');
+  assert.equal(languageOf([]), 'en');
+  assert.equal(numberText('pt', 1.5), '1,5');
+  assert.equal(numberText('en', 1.5), '1.5');
+  assert.equal(numberText('pt', fixed(-0.50716, 6)), '-0,507160');
+  assert.equal(numberText('pt', 200000), '200000');
+  assert.equal(numberText('en', sig(0.1024312345, 6)), '0.102431');
+  assert.equal(render(catalogues, 'pt', 'watch.of', { done: 2, total: 1816 }), '2 de 1816');
+});
+
+test('catalogues: the same keys in both, none empty, the same names filled in', () => {
+  assert.deepEqual(Object.keys(pt).sort(), Object.keys(en).sort());
+  const names = (text) => (text.match(/\{\w+\}/g) ?? []).sort().join(' ');
+  for (const key of Object.keys(en)) {
+    assert.ok(en[key].trim() && pt[key].trim(), key);
+    assert.equal(names(pt[key]), names(en[key]), key);
+  }
 });

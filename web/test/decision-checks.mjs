@@ -1,0 +1,75 @@
+// One move decided in the open: for moves of the golden trace of seed 37,
+// the rule written out shows that move's own numbers (its level's T, the
+// f it ends the level on, a difference and an exp() that add up, the
+// outcome the draw gives), and a move tried by hand with the same bit from
+// the same solution is decided with the same Δ.
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { verdict } from './verdict.mjs';
+import { root, lines, fill, press, pause } from './helpers.mjs';
+
+const number = '(-?[\\d.]+(?:e-?\\d+)?)';
+const rulePattern = new RegExp(`= ${number} − ${number} = ${number} (>|≤) 0(?:, so a draw: exp\\(Δ/T\\) = exp\\(${number} / ${number}\\) = ${number} (>|≤) r = ${number}: (taken|refused))?`);
+
+// The written rule's numbers: {proposed, before, delta, t, chance, draw, taken} (t and after only with a draw).
+async function ruleOf(page, selector) {
+  const text = await page.$eval(selector, (e) => e.textContent);
+  const m = text.match(rulePattern);
+  if (!m) return { text };
+  return { text, proposed: +m[1], before: +m[2], delta: +m[3], better: m[4] === '>', t: +m[6], chance: +m[7],
+    above: m[8] === '>', draw: +m[9], taken: m[10] ? m[10] === 'taken' : m[4] === '>' };
+}
+
+// Whether the rule's numbers add up: the difference, exp(Δ/T) and the outcome the draw gives.
+const addsUp = (r) => Math.abs(r.proposed - r.before - r.delta) < 2e-6 &&
+  (r.better || (Math.abs(r.chance - Math.exp(r.delta / r.t)) < 1e-5 * r.chance && r.above === (r.chance > r.draw) && r.taken === r.above));
+
+const steps = async (page, count) => { for (let i = 0; i < count; ++i) await press(page, '#watch-step'); };
+
+export async function checkDecision(page) {
+  const golden = lines(readFileSync(join(root, 'tests/golden/trace_seed_37.out'), 'latin1')).slice(1).map((row) => row.split('\t'));
+  await fill(page, '#watch-form', { seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8, unit: 'one move' });
+  await press(page, '#watch-reset');
+  await pause(200);
+  await steps(page, 8); // the last move of level 1
+  const last = await ruleOf(page, '#watch-rule');
+  const bits = await page.$eval('#watch-bits', (e) => e.textContent);
+  const [, , , x, f] = golden[0];
+  const ends = last.taken ? last.proposed.toFixed(6) === f && bits.endsWith(`(x = ${x}).`)
+    : last.before.toFixed(6) === f && bits.includes(`(x = ${x}),`);
+  verdict("the written rule of the last move of level 1 shows that move's numbers, the f and x the golden trace ends the level on",
+    last.delta !== undefined && ends && addsUp(last), `${last.text} ${bits}`);
+  let drawn = last;
+  for (let look = 0; look < 40 && !(drawn.t > 0); ++look) {
+    await steps(page, 1);
+    drawn = await ruleOf(page, '#watch-rule');
+  }
+  const level = Number(await page.$eval('#watch-now div:nth-child(2) dd', (e) => e.textContent));
+  verdict("a worse move's rule: the draw, exp(Δ/T) at its level's T of the golden trace, and the outcome the draw gives",
+    drawn.t === Number(golden[level - 1][2]) && addsUp(drawn), drawn.text);
+  await press(page, '#watch-reset');
+  await pause(200);
+  await steps(page, 1);
+  const first = await ruleOf(page, '#watch-rule');
+  const bit = Number(await page.$eval('#watch-move dd', (e) => e.textContent));
+  await press(page, '#watch-reset');
+  await pause(200);
+  await press(page, `#watch-try button:nth-child(${bit + 1})`);
+  const tried = await ruleOf(page, '#watch-tried');
+  verdict('try it yourself: the first move\'s bit, flipped by hand from the same solution, is decided with the same numbers',
+    tried.delta === first.delta && tried.before === first.before && tried.proposed === first.proposed && addsUp(tried),
+    `${tried.text} / ${first.text}`);
+}
+
+// The methods side by side from one seed: at the end, each method's row of
+// the table ends where sinc-study --trace --method of it ends.
+export async function checkSide(page, study) {
+  await fill(page, '#watch-form', { method: 'anneal', seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8 });
+  await press(page, '#watch-end');
+  const rows = await page.$$eval('#watch-side tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const legend = await page.$$eval('#watch-legend li', (lis) => lis.length);
+  const ends = ['anneal', 'climb'].map((method) => lines(study('--trace', '--method', method, '--seed', '37')).pop().split('\t').slice(3, 7));
+  const same = rows.length === 2 && rows.every((row, i) => row[0] === ['anneal', 'climb'][i] && row.slice(1).join(' ') === ends[i].join(' '));
+  verdict('side by side: anneal and climb from seed 37 stepped together, each ending as sinc-study --trace does, with a legend',
+    same && legend === 4, rows.map((r) => r.join(' ')).join(' | '));
+}
