@@ -54,15 +54,18 @@ void report_level(const exact_level& level, void* context)
 // The time to target of the three methods, method's curve reached and the
 // other moving method's worked out here, sampling's by its formula:
 // {rows, median, examined, anneal, climb, sample}, the rows and the median
-// line of sinc-study --exact --time-to-target, and each curve a Float64Array.
+// line of sinc-study --exact --time-to-target, and each curve a Float64Array;
+// and in *beside the other method's row of sinc-study --exact.
 val time_to_target(const landscape& land, study_method method, coding code, const schedule& plan,
-                   std::vector<double> reached)
+                   std::vector<double> reached, std::string* beside)
 {
     target_curves curves{plan.moves_per_level, land.target, {}};
     const auto other = method == study_method::anneal ? study_method::climb : study_method::anneal;
     curves.reached[static_cast<int>(method)] = std::move(reached);
-    exact_search(land, rule_of(other), code, plan, 1, note_reached,
-                 &curves.reached[static_cast<int>(other)]);
+    const exact_result other_result =
+        exact_search(land, rule_of(other), code, plan, 1, note_reached,
+                     &curves.reached[static_cast<int>(other)]);
+    *beside = exact_row(other, plan, other_result.above, other_result.at_maximum);
     curves.reached[static_cast<int>(study_method::sample)] = sampling_curve(land, plan);
     std::string rows;
     std::vector<double> examined;
@@ -83,8 +86,9 @@ val time_to_target(const landscape& land, study_method method, coding code, cons
 // on the landscape that described stands for, one thread, calling
 // on_level({level, levels, temperature, inTopBasin, above, atMaximum,
 // distance, current, boltzmann}) at every level, and then the other moving
-// method's. Returns {row, curves}: sinc-study --exact's row, with its nine
-// decimals, and the time to target (see time_to_target); or null when the
+// method's. Returns {row, besideRow, curves}: sinc-study --exact's rows of
+// method and of the other, with their nine decimals, and the time to target
+// (see time_to_target); or null when the
 // plan makes no move or more than most_exact_moves, method is sample, or
 // described is no landscape.
 val exact_answer(study_method method, coding code, const schedule& plan, const val& described,
@@ -103,7 +107,10 @@ val exact_answer(study_method method, coding code, const schedule& plan, const v
         exact_search(land, rule_of(method), code, plan, 1, report_level, &shown);
     val answer = val::object();
     answer.set("row", val(exact_row(method, plan, result.above, result.at_maximum)));
-    answer.set("curves", time_to_target(land, method, code, plan, std::move(shown.reached)));
+    std::string beside;
+    answer.set("curves",
+               time_to_target(land, method, code, plan, std::move(shown.reached), &beside));
+    answer.set("besideRow", val(beside));
     return answer;
 }
 

@@ -107,15 +107,6 @@ export function startExact(glue, newWorker) {
     charts.draw(levels);
     panel.finish(...endedText(ended, levels.length, levels[0]?.levels ?? 0, 'levels'));
   };
-  // The other method that moves, worked out after the first for its row alone, and sampling's formula.
-  const besideIt = (settings, runJob, seconds) => {
-    const method = glue.facts.movingMethods.find((name) => name !== settings.method);
-    runJob('exact', { ...settings, method, quiet: true }, (reply) => {
-      if ('row' in reply) job.beside = reply.row;
-      if ('failed' in reply) return panel.finish('exact.failed', { why: reply.failed });
-      if ('done' in reply) end({ seconds: seconds + reply.seconds }, [job.row, job.beside, glue.samplingRow(settings)]);
-    });
-  };
   const panel = jobPanel('exact', glue, newWorker, {
     options: { moving: true },
     limitOf: (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostExact, 'what.exact'),
@@ -141,13 +132,16 @@ export function startExact(glue, newWorker) {
           job.levels.push(reply.level);
           showProgress(reply.level, reply.level.level === reply.level.levels);
         }
-        if ('row' in reply) Object.assign(job, { row: reply.row, curves: reply.curves });
+        if ('row' in reply) Object.assign(job, { row: reply.row, beside: reply.besideRow, curves: reply.curves });
         if ('failed' in reply) {
           charts.draw(job.levels);
           return panel.finish('exact.failed', { why: reply.failed });
         }
-        if ('done' in reply && settings.all) besideIt(settings, runJob, reply.seconds);
-        else if ('done' in reply) end({ seconds: reply.seconds }, [job.row]);
+        // Side by side: the other moving method's row, whose chain the time to target
+        // worked out too, and sampling's formula.
+        if ('done' in reply) {
+          end({ seconds: reply.seconds }, settings.all ? [job.row, job.beside, glue.samplingRow(settings)] : [job.row]);
+        }
       });
     },
   });

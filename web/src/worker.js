@@ -2,7 +2,7 @@
 // the watched search, many searches (a share at a time, stopping between
 // shares when asked) and the exact engine. Each job {id, job, settings}
 // gets replies {id, ...}: {progress}, {level}, {walk, rows}, {outcomes,
-// row}, {row, curves}, and at last {done, seconds} or {failed}. A job builds its landscape
+// row}, {row, besideRow, curves}, and at last {done, seconds} or {failed}. A job builds its landscape
 // once, from the request in its settings, before it starts.
 import { loadGlue } from './boundary.js';
 
@@ -64,10 +64,10 @@ function watchJob(glue, settings, reply) {
 }
 
 function exactJob(glue, settings, reply) {
-  const answer = glue.exactAnswer(settings, (level) => // settings.quiet: the row alone
-    settings.quiet || reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
+  const answer = glue.exactAnswer(settings, (level) =>
+    reply({ level }, [level.current.buffer, level.boltzmann.buffer]));
   if (answer === null) throw new Error('the glue refused the schedule');
-  reply({ row: answer.row, curves: answer.curves });
+  reply({ row: answer.row, besideRow: answer.besideRow, curves: answer.curves });
 }
 
 const jobs = { many: manyJob, watch: watchJob, exact: exactJob };
