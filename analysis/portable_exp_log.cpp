@@ -31,7 +31,7 @@ constexpr double two_minus_1000 = 0x1p-1000;
 // 2^k, for k from -1022 to 1023.
 double power_of_two(int k)
 {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(exponent_bias + k) << 52);
+    return double_of(static_cast<std::uint64_t>(exponent_bias + k) << 52);
 }
 
 // x = k ln 2 + (hi - lo), |hi - lo| <= ln 2 / 2.
@@ -87,7 +87,7 @@ double portable_log(double x)
     std::uint32_t hx = high_word(x);
     int k = 0;
     if (hx < 0x00100000 || (hx >> 31) != 0) {
-        if ((std::bit_cast<std::uint64_t>(x) << 1) == 0)
+        if ((bits_of(x) << 1) == 0)
             return -std::numeric_limits<double>::infinity();
         if ((hx >> 31) != 0)
             return std::numeric_limits<double>::quiet_NaN();

@@ -3,22 +3,37 @@
 // kernels of sin, cos and tan on [-pi/4, pi/4].
 #pragma once
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+// The bits of a double and the double of some bits (std::bit_cast, which
+// not every standard library in use has yet).
+inline std::uint64_t bits_of(double x)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+inline double double_of(std::uint64_t bits)
+{
+    double x = 0.0;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
 
 // The upper and lower 32 bits of x, and the double that they make.
 inline std::uint32_t high_word(double x)
 {
-    return static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(x) >> 32);
+    return static_cast<std::uint32_t>(bits_of(x) >> 32);
 }
 inline std::uint32_t low_word(double x)
 {
-    return static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(x));
+    return static_cast<std::uint32_t>(bits_of(x));
 }
 inline double from_words(std::uint32_t high, std::uint32_t low)
 {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(high) << 32 | low);
+    return double_of(static_cast<std::uint64_t>(high) << 32 | low);
 }
 // x with its lower 32 bits cleared: the head of a split in two.
 inline double head_of(double x)

@@ -190,8 +190,8 @@ void log2_extra(double ax, double& t1, double& t2)
 double scaled(double z, std::int32_t n)
 {
     constexpr int step = 600;
-    const double down = z * std::bit_cast<double>(static_cast<std::uint64_t>(0x3ff - step) << 52);
-    return down * std::bit_cast<double>(static_cast<std::uint64_t>(0x3ff + step + n) << 52);
+    const double down = z * double_of(static_cast<std::uint64_t>(0x3ff - step) << 52);
+    return down * double_of(static_cast<std::uint64_t>(0x3ff + step + n) << 52);
 }
 
 // 2^(p_h + p_l), for |p_h + p_l| < 1075.

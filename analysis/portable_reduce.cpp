@@ -115,8 +115,7 @@ int large_remainder(double x, double* y)
 {
     constexpr std::uint64_t fraction_mask = ~std::uint64_t{0} >> 12;
     constexpr std::uint64_t exponent_23 = static_cast<std::uint64_t>(exponent_bias + 23) << 52;
-    double z =
-        std::bit_cast<double>((std::bit_cast<std::uint64_t>(x) & fraction_mask) | exponent_23);
+    double z = double_of((bits_of(x) & fraction_mask) | exponent_23);
     double pieces[3];
     int i = 0;
     for (; i < 2; ++i) {

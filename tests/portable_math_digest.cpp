@@ -5,14 +5,28 @@
 
 #include "portable_math.h"
 
-#include <bit>
 #include <cinttypes>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr int arguments = 100000;
+
+// std::bit_cast, which Emscripten's standard library does not have yet.
+std::uint64_t bits_of(double v)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+double double_of(std::uint64_t bits)
+{
+    double v = 0.0;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
 
 // A double with random sign and mantissa and an exponent in [low, high].
 struct bits_source {
@@ -31,8 +45,8 @@ struct bits_source {
         const std::uint64_t r = next();
         const auto span = static_cast<std::uint64_t>(high - low) + 1;
         const auto exponent = static_cast<std::uint64_t>(0x3ff + low) + (r >> 52) % span;
-        return std::bit_cast<double>((r & (std::uint64_t{1} << 63)) | exponent << 52 |
-                                     (r & ((std::uint64_t{1} << 52) - 1)));
+        return double_of((r & (std::uint64_t{1} << 63)) | exponent << 52 |
+                         (r & ((std::uint64_t{1} << 52) - 1)));
     }
 };
 
@@ -42,7 +56,7 @@ struct digest {
 
     void add(double v)
     {
-        const std::uint64_t bits = std::isnan(v) ? 1 : std::bit_cast<std::uint64_t>(v);
+        const std::uint64_t bits = std::isnan(v) ? 1 : bits_of(v);
         for (int byte = 0; byte < 8; ++byte) {
             hash ^= (bits >> (8 * byte)) & 0xff;
             hash *= 0x100000001b3;
