@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every golden case on one build and compares the bytes: the seeded
-# outputs of the tools (tests/golden/cases lists them) and the dialogues of
+# outputs of the tools (tests/golden/cases lists them), the digests of the
+# portable elementary functions, and the dialogues of
 # the program (tests/dialogues). A Windows build prints \r\n in text mode;
 # that is turned into \n before comparing. Prints, for each case, how many
 # of its lines match, and fails when any case differs or a program fails.
@@ -60,5 +61,7 @@ for input in tests/dialogues/*.in; do
   run "$name" "$input" "$build/sinc-anneal$exe"
   compare "$name" "${input%.in}.out"
 done
+run "portable elementary functions" /dev/null "$build/portable_math_digest$exe"
+compare "portable elementary functions" tests/golden/portable_math.out
 echo "all cases: $matched of $lines lines match"
 exit $failed

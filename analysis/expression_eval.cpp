@@ -1,7 +1,9 @@
-// Evaluating an expression: its postfix steps on a stack, in double, each
-// function the standard library's own.
+// Evaluating an expression: its postfix steps on a stack, in double. The
+// elementary functions are the portable ones, so that an expression means
+// the same double on every platform; sqrt and abs are exact everywhere.
 
 #include "expression.h"
+#include "portable_math.h"
 
 #include <cmath>
 #include <numbers>
@@ -13,21 +15,21 @@ double apply_one(expression_op op, double a)
     case expression_op::negate:
         return -a;
     case expression_op::sin:
-        return std::sin(a);
+        return portable_sin(a);
     case expression_op::cos:
-        return std::cos(a);
+        return portable_cos(a);
     case expression_op::tan:
-        return std::tan(a);
+        return portable_tan(a);
     case expression_op::asin:
-        return std::asin(a);
+        return portable_asin(a);
     case expression_op::acos:
-        return std::acos(a);
+        return portable_acos(a);
     case expression_op::atan:
-        return std::atan(a);
+        return portable_atan(a);
     case expression_op::exp:
-        return std::exp(a);
+        return portable_exp(a);
     case expression_op::log:
-        return std::log(a);
+        return portable_log(a);
     case expression_op::sqrt:
         return std::sqrt(a);
     case expression_op::abs:
@@ -49,7 +51,7 @@ double apply_two(expression_op op, double a, double b)
     case expression_op::divide:
         return a / b;
     case expression_op::power:
-        return std::pow(a, b);
+        return portable_pow(a, b);
     case expression_op::min:
         return b < a ? b : a;
     default:
@@ -81,5 +83,5 @@ double normalised_sinc(double t)
     if (t == 0.0)
         return 1.0;
     const double u = t * std::numbers::pi;
-    return std::sin(u) / u;
+    return portable_sin(u) / u;
 }

@@ -142,8 +142,7 @@ async function main() {
       `10000 runs ${speed.many.toFixed(2)} s; exact at the program's schedule ${speed.exact.toFixed(2)} s; ` +
       `width at 390 px at the start and after each part ${phone.widths.join(', ')} px; longest task of "To the end" ` +
       `${phone.longest} ms at 390 px, ${wide.longest} ms at 1400 px; tables of f compared with sinc-landscape's: ` +
-      `${speed.tables.presets} presets and ${speed.tables.typed} typed functions, ${speed.tables.differ} points apart as computed ` +
-      `(musl's libm against glibc's, in ${speed.tables.landscapes} of them), ${speed.tables.stored} as stored`);
+      `${speed.tables.presets} presets and ${speed.tables.typed} typed functions, ${speed.tables.differ} points apart`);
     // Figures, not checks: they depend on how busy the machine is.
     const short = [[ready < 1000, 'ready'], [bytes < 1.5e6, 'size'], [speed.many < 2, 'runs'], [speed.exact < 15, 'exact']]
       .filter(([met]) => !met).map(([, name]) => name);
