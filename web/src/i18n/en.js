@@ -15,6 +15,7 @@ export default {
   'link.copyFailed': 'Copy this link by hand: {link}',
   'link.bad': 'In the link, {field} “{value}” could not be used: it is back to its default.',
   'link.schedule': 'the schedule',
+  'link.landscape': 'the landscape',
   'link.part': 'the part to show',
   'view.projector': 'Projector view',
   'view.label': 'View',

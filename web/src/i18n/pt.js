@@ -15,6 +15,7 @@ export default {
   'link.copyFailed': 'Copie este link à mão: {link}',
   'link.bad': 'No link, {field} “{value}” não pôde ser usado: voltou ao valor padrão.',
   'link.schedule': 'o plano',
+  'link.landscape': 'a paisagem',
   'link.part': 'a parte a mostrar',
   'view.projector': 'Modo projetor',
   'view.label': 'Modo de exibição',
