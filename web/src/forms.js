@@ -3,7 +3,7 @@
 // changes; a message that explains a refusal stays beside its field until
 // the field is mended.
 import { floatText } from './formats.js';
-import { fieldProblem, scheduleProblem } from './validate.js';
+import { fieldProblem, scheduleProblem, numberOf } from './validate.js';
 import { say, unsay } from './texts.js';
 import { buildLandscapeFields, readLandscape } from './landscape-form.js';
 import { buildShapeFields, readShape } from './shape-fields.js';
@@ -75,7 +75,7 @@ export function readForm(form, glue, limitOf) {
   }
   const landscape = readLandscape(form, glue, mark);
   if (!fine || !landscape) return null;
-  const value = (name) => Number(form.elements[name].value);
+  const value = (name) => numberOf(form.elements[name].value);
   const typedPlan = { moves: value('moves') };
   for (const name of temperatures) typedPlan[name] = Math.fround(value(name));
   const plan = readShape(form, glue, typedPlan, mark);

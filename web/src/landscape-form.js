@@ -4,7 +4,7 @@
 // facts; the glue builds the landscape, once for each request, and a
 // refusal shows beside the field it names, in the tools' words.
 import { floatText } from './formats.js';
-import { fieldProblem } from './validate.js';
+import { fieldProblem, numberOf, toolInterval } from './validate.js';
 import { say, sayLabelled, sayPlaceholder } from './texts.js';
 import { msg } from './words.js';
 
@@ -60,8 +60,8 @@ export function buildLandscapeFields(form, facts, noteBeside) {
 // What form asks for: {preset} or {function, interval}, and {target} when one is typed.
 function requestOf(form) {
   const { preset, function: typed, interval, target } = form.elements;
-  const request = preset.value ? { preset: preset.value } : { function: typed.value, interval: interval.value };
-  if (target.value.trim() !== '') request.target = Number(target.value);
+  const request = preset.value ? { preset: preset.value } : { function: typed.value, interval: toolInterval(interval.value) };
+  if (target.value.trim() !== '') request.target = numberOf(target.value);
   return request;
 }
 
@@ -82,7 +82,8 @@ export function readLandscape(form, glue, mark) {
   const { land } = form.landscape;
   if (land.refusal) {
     const name = refusedField[land.refusal.field] ?? 'function';
-    mark(elements[name], msg('landscape.refused', { name: msg(`landscape.named.${name}`), message: land.refusal.message }));
+    const said = name === 'interval' ? 'landscape.intervalRefused' : 'landscape.refused'; // with how to write decimal commas
+    mark(elements[name], msg(said, { name: msg(`landscape.named.${name}`), message: land.refusal.message }));
     return null;
   }
   sayPlaceholder(elements.target, 'plain', { value: Number(floatText(land.target)) });

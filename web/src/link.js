@@ -1,9 +1,9 @@
 // Every control of the page in its address, kept current as it changes
 // (history.replaceState), so that a link opens the page as it was: the
 // language, each panel's fields as NAME-FIELD (watch-seed=5), the map's
-// level and the part last used (at=many). A value of a link that a field
-// would refuse, or a schedule its panel would refuse, goes back to its
-// default, with a note; the page always starts.
+// level and the part last used (at=many). As the link is opened, a value
+// that a field would refuse, or a landscape or schedule its panel would
+// refuse, goes back to its default, with a note; the page always starts.
 import { fieldProblem } from './validate.js';
 import { readForm } from './forms.js';
 import { say } from './texts.js';
@@ -12,7 +12,6 @@ import { msg } from './words.js';
 const parts = ['watch', 'many', 'exact'];
 const fieldNames = ['preset', 'function', 'interval', 'target', 'method', 'code', 'seed', 'runs', 'shape', 'cooling', 'initial',
   'final', 'moves', 'levels', 'unit', 'speed', 'all'];
-const schedule = ['cooling', 'initial', 'final', 'moves'];
 const linked = new URLSearchParams(typeof location === 'undefined' ? '' : location.search);
 
 // A field's value as the link holds it: a box ticked or not is on or off.
@@ -46,34 +45,51 @@ export function linkedProjector() {
   return view === 'projector';
 }
 
-// What is wrong with text for field: an option it lacks, or what its limit refuses.
+// What is wrong with text for field: an option it lacks, or what its limit
+// refuses (a blank is fine where the field's default is blank).
 function problemOf(field, text, limit) {
   if (field.tagName === 'SELECT') return [...field.options].some((o) => o.value === text) ? null : 'no option';
   if (field.type === 'checkbox') return ['on', 'off'].includes(text) ? null : 'on or off';
+  if (text.trim() === '' && field.dataset.default === '') return null;
   return limit ? fieldProblem(text, labelKeyOf(field), limit) : null;
 }
 
-// Sets the fields of form (of part) from the link, after keeping their
-// defaults; a value refused goes back to the default with a note, and so
-// does the whole schedule when the panel refuses it (readForm with glue
+// The fields a form reads together, and the note of a refusal of them all.
+const groups = [[['preset', 'function', 'interval'], 'link.landscape'],
+  [['shape', 'cooling', 'initial', 'final', 'moves', 'levels'], 'link.schedule']];
+
+// Reads form as the link left it: a group of fields refused together (a
+// landscape the glue cannot build, a schedule the panel refuses) goes back
+// to its defaults, with one note of the values the link gave it.
+function settle(form, part, glue, limitOf) {
+  for (const [names, noteKey] of groups) {
+    if (readForm(form, glue, limitOf)) return;
+    const fields = names.map((name) => form.elements[name]).filter(Boolean);
+    const asked = fields.filter((field) => linkedValue(part, field.name) !== null);
+    if (asked.length === 0 || !fields.some((field) => field.getAttribute('aria-invalid') === 'true')) continue;
+    for (const field of fields) setValue(field, field.dataset.default);
+    noteLink(noteKey, asked.map((field) => `${part}-${field.name}=${linkedValue(part, field.name)}`).join(' '));
+  }
+  readForm(form, glue, limitOf); // marks what is left, if anything: the defaults are never refused
+}
+
+// Sets the fields of form (of part) from the link as it is opened, after
+// keeping their defaults: a value a field refuses goes back to the default
+// with a note, and so does a group the panel refuses (readForm with glue
 // and limitOf). limits adds to the glue's limits those of the page's own fields.
 export function restoreForm(form, part, glue, limitOf, limits = {}) {
+  const { facts } = glue;
+  const limitBy = { ...facts.limits, target: facts.landscapes.target, levels: facts.levelLimit, ...limits };
   const fields = fieldNames.map((name) => form.elements[name]).filter(Boolean);
   for (const field of fields) {
     field.dataset.default = valueOf(field);
     const text = linkedValue(part, field.name);
     if (text === null) continue;
-    if (problemOf(field, text, glue.facts.limits[field.name] ?? limits[field.name])) noteLink(labelKeyOf(field), text);
+    if (problemOf(field, text, limitBy[field.name])) noteLink(labelKeyOf(field), text);
     else setValue(field, text);
     if (field.name === 'preset') field.dispatchEvent(new Event('change')); // its function and interval, as a choice fills them
   }
-  const scheduleChanged = schedule.some((name) => form.elements[name]?.value !== form.elements[name]?.dataset.default);
-  if (scheduleChanged && !readForm(form, glue, limitOf)) {
-    for (const name of schedule) form.elements[name].value = form.elements[name].dataset.default;
-    readForm(form, glue, limitOf); // clears the marks
-    const asked = schedule.filter((name) => linkedValue(part, name) !== null);
-    noteLink('link.schedule', asked.map((name) => `${part}-${name}=${linkedValue(part, name)}`).join(' '));
-  }
+  if (fields.some((field) => linkedValue(part, field.name) !== null)) settle(form, part, glue, limitOf);
 }
 
 // Writes every control of the page into its address; at is the part last used.

@@ -2,7 +2,7 @@
 // hands over every move; the panel then plays the moves back, one move or
 // one level a step, on the landscape and in the trace table.
 import { buildForm, liveForm, readForm } from './forms.js';
-import { fieldProblem, scheduleProblem } from './validate.js';
+import { fieldProblem, scheduleProblem, numberOf } from './validate.js';
 import { landscapePlot, summarize } from './plots.js';
 import { showWalk, showNoWalk } from './walk.js';
 import { traceTable, rowsOf } from './trace.js';
@@ -56,7 +56,7 @@ function speedOf(form) {
   const note = document.getElementById('watch-speed-refusal');
   if (problem) say(note, problem.key, problem.params);
   else unsay(note);
-  return problem ? null : Number(field.value);
+  return problem ? null : numberOf(field.value);
 }
 
 // The playing of panel.walk (null while there is none): {play, step, toEnd, pause, playing}.

@@ -25,7 +25,7 @@ import { checkFailures, checkLoadFailure } from './failure-checks.mjs';
 import { checkLandscapes } from './landscape-checks.mjs';
 import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
-import { checkLanguages } from './language-checks.mjs';
+import { checkLanguages, checkDecimalComma } from './language-checks.mjs';
 import { checkLinks, checkLessonLinks } from './link-checks.mjs';
 import { checkDecision, checkSide } from './decision-checks.mjs';
 
@@ -119,6 +119,7 @@ async function main() {
   try {
     const open = opener(url);
     await checkLanguages(open);
+    await checkDecimalComma(open, study);
     await checkLinks(open);
     await checkLessonLinks(open);
     await checkProjector(open, built);

@@ -49,13 +49,14 @@ export async function waitText(page, selector, test, timeout = 30000) {
   return page.$eval(selector, (e) => e.textContent);
 }
 
-// Presses Enter on a button, then waits until the panel's status says it is done; returns the seconds.
+// Presses Enter on a button, then waits until the panel's status says it is
+// done, in either language; returns the seconds.
 export async function runPanel(page, button, state, timeout) {
   await page.$eval(state, (e) => { e.textContent = ''; });
   await page.focus(button);
   await page.keyboard.press('Enter');
-  const text = await waitText(page, state, / in [\d.]+ s\.$/, timeout);
-  return Number(text.match(/ in ([\d.]+) s\.$/)[1]);
+  const text = await waitText(page, state, / (in|em) [\d.,]+ s\.$/, timeout);
+  return Number(text.match(/ (?:in|em) ([\d.,]+) s\.$/)[1].replace(',', '.'));
 }
 
 // The main thread's long tasks (ms) while the Worker of button's panel computed.

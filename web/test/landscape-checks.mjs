@@ -98,7 +98,7 @@ async function checkRefusals(page, native) {
     const expected = `${label}: ${toolRefusal(native, args)}.`;
     const noWalk = await page.$eval('#watch-now', (e) => /no walk/.test(e.textContent));
     verdict(`a refused ${field} (${Object.values(fields).join(' on ')}) shows the tool's words beside it, and no walk`,
-      shown === expected && noWalk, `${shown} / ${expected}`);
+      shown.startsWith(expected) && noWalk, `${shown} / ${expected}`); // an interval's says too how to write decimal commas
   }
   await fill(page, '#watch-form', { preset: 'program' });
 }

@@ -5,7 +5,7 @@
 import en from '../src/i18n/en.js';
 import pt from '../src/i18n/pt.js';
 import { verdict } from './verdict.mjs';
-import { fill, runPanel, press } from './helpers.mjs';
+import { fill, runPanel, press, tableRows, lines } from './helpers.mjs';
 import { checkAxe } from './layout-checks.mjs';
 
 export const catalogues = { en, pt };
@@ -85,5 +85,20 @@ export async function checkLanguages(open) {
   verdict('the switch to Portuguese writes every text of the page anew from the Portuguese catalogue',
     switched.lang === 'pt' && inPortuguese.length === 0, inPortuguese.join(' | '));
   await checkAxe(page, 'in Portuguese:');
+  await page.close();
+}
+
+// In Portuguese, numbers typed with a decimal comma (and an interval A;B)
+// are the numbers the tools read with a point: the row equals sinc-study's.
+export async function checkDecimalComma(open, study) {
+  const page = await open('?lang=pt', 1400);
+  const program = await page.$eval('#many-form [name=function]', (f) => f.value);
+  await fill(page, '#many-form', { interval: '-1,5;1,5', target: '1,4', cooling: '0,95', initial: '10,5', runs: 100 });
+  await runPanel(page, '#many-run', '#many-state', 30000);
+  const rows = await tableRows(page, '#many-table');
+  const native = lines(study('--function', program, '--interval', '-1.5,1.5', '--target', '1.4', '--cooling', '0.95',
+    '--initial', '10.5', '--runs', '100')).slice(0, 2);
+  verdict('in Portuguese, 0,95, 10,5, 1,4 and -1,5;1,5 typed are 0.95, 10.5, 1.4 and -1.5,1.5: the row is sinc-study\'s',
+    rows.join('\n') === native.join('\n'), `${rows.join(' / ')} against ${native.join(' / ')}`);
   await page.close();
 }

@@ -53,9 +53,28 @@ async function checkBadLink(open) {
   await page.close();
 }
 
+// A landscape the glue refuses, a target out of reach and an L the shape
+// refuses go back to their defaults as the link opens, before any field is
+// touched; good values beside them, a target with a decimal comma, stay.
+async function checkBadLandscapeLink(open) {
+  const bad = '?watch-preset=&watch-function=sin(x&many-target=abc&many-levels=5&exact-target=1,6&exact-shape=linear&exact-levels=3';
+  const page = await open(bad, 1400);
+  const got = await controls(page);
+  await walkReady(page);
+  const walked = await page.$eval('#watch-now', (e) => !/no walk/.test(e.textContent));
+  const field = (name) => got.fields.find((f) => f.startsWith(`${name}=`))?.split('=')[1];
+  const fallen = field('watch-form preset') === 'program' && /^0\.4 \+ sinc/.test(field('watch-form function')) &&
+    field('many-form target') === '' && field('many-form levels') === '';
+  const kept = field('exact-form target') === '1,6' && field('exact-form shape') === 'linear' && field('exact-form levels') === '3';
+  verdict('as a link opens, a refused landscape, a bad target and a refused L go back to their defaults, each with a note',
+    fallen && kept && walked && got.notes.length === 3 && /sin\(x/.test(got.notes.join()), got.notes.join(' | '));
+  await page.close();
+}
+
 export async function checkLinks(open) {
   await checkRoundTrip(open);
   await checkBadLink(open);
+  await checkBadLandscapeLink(open);
 }
 
 // Each lesson's Show me opens the page with the controls it names, its part in view.

@@ -4,7 +4,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { binsOf, fullest } from '../../src/bins.js';
 import { floatText, bitsOf, tickLabels, significant } from '../../src/formats.js';
-import { fieldProblem, scheduleProblem } from '../../src/validate.js';
+import { fieldProblem, scheduleProblem, numberOf, toolInterval } from '../../src/validate.js';
 import { render, languageOf, numberText, fixed, sig } from '../../src/words.js';
 import en from '../../src/i18n/en.js';
 import pt from '../../src/i18n/pt.js';
@@ -63,6 +63,20 @@ test('fieldProblem: whole numbers only where whole, within the limits, bounds in
   assert.notEqual(problem('0', 'field.cooling', open), '');
   assert.equal(problem('4294967296', 'field.seed', whole), 'Seed must be at least 0 and at most 4294967295.');
   assert.equal(portuguese(fieldProblem('1', 'field.cooling', open)), 'Resfriamento: use um número acima de 0 e abaixo de 1.');
+});
+
+test('numberOf: a decimal point or comma, never both, nothing grouped', () => {
+  const cases = [['0,95', 0.95], ['0.95', 0.95], [' 1,5e-3 ', 0.0015], [',5', 0.5], ['-2', -2], ['1,000', 1],
+    ['1.000,5', NaN], ['1,0,0', NaN], ['', NaN], ['  ', NaN], ['abc', NaN], ['0,9x', NaN]];
+  for (const [text, value] of cases) assert.equal(numberOf(text), value, text);
+  assert.equal(fieldProblem('0,95', 'field.cooling', open), null);
+  assert.match(english(fieldProblem('0,95,1', 'field.cooling', open)), /number/);
+  assert.match(english(fieldProblem('1,0', 'field.seed', whole)), /whole number/);
+});
+
+test('toolInterval: A;B with either decimal mark is A,B with points; A,B is kept', () => {
+  const cases = [['-0,5;1,5', '-0.5,1.5'], [' -2 ; 2 ', '-2,2'], ['-0.5;1.5', '-0.5,1.5'], ['-2,2', '-2,2'], ['1;2;3', '1;2;3'], ['x', 'x']];
+  for (const [typed, tool] of cases) assert.equal(toolInterval(typed), tool, typed);
 });
 
 test('scheduleProblem: none, too many, over a panel\'s own limit', () => {
