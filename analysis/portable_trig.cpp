@@ -134,15 +134,11 @@ double tan_kernel(double x, double y, bool odd)
     return odd ? minus_reciprocal(x, r) : w;
 }
 
-double portable_sin(double x)
+namespace {
+// sin(y[0] + y[1] + quadrant pi/2): cos x is sin in the next quadrant.
+double sin_in_quadrant(int quadrant, const double (&y)[2])
 {
-    if (within_quarter_pi(x))
-        return tiny(x, sin_tiny_high) ? x : sin_kernel(x, 0.0, false);
-    if ((high_word(x) & magnitude_mask) >= not_finite_high)
-        return x - x;
-    double y[2];
-    const int n = half_pi_remainder(x, y);
-    switch (n & 3) {
+    switch (quadrant & 3) {
     case 0:
         return sin_kernel(y[0], y[1], true);
     case 1:
@@ -153,6 +149,18 @@ double portable_sin(double x)
         return -cos_kernel(y[0], y[1]);
     }
 }
+} // namespace
+
+double portable_sin(double x)
+{
+    if (within_quarter_pi(x))
+        return tiny(x, sin_tiny_high) ? x : sin_kernel(x, 0.0, false);
+    if ((high_word(x) & magnitude_mask) >= not_finite_high)
+        return x - x;
+    double y[2];
+    const int n = half_pi_remainder(x, y);
+    return sin_in_quadrant(n, y);
+}
 
 double portable_cos(double x)
 {
@@ -162,16 +170,7 @@ double portable_cos(double x)
         return x - x;
     double y[2];
     const int n = half_pi_remainder(x, y);
-    switch (n & 3) {
-    case 0:
-        return cos_kernel(y[0], y[1]);
-    case 1:
-        return -sin_kernel(y[0], y[1], true);
-    case 2:
-        return -cos_kernel(y[0], y[1]);
-    default:
-        return sin_kernel(y[0], y[1], true);
-    }
+    return sin_in_quadrant(n + 1, y);
 }
 
 double portable_tan(double x)
