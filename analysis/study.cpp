@@ -142,6 +142,19 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
     return {point_of(setup.code, end.k), end.best_objective, end.examined_to_target};
 }
 
+std::vector<std::int32_t> sampled_solutions(std::uint32_t seed, std::int64_t count)
+{
+    std::vector<std::int32_t> drawn;
+    if (count <= 0)
+        return drawn;
+    std::int32_t bits[landscape_bits];
+    seed_random(seed);
+    drawn.push_back(random_solution(bits)); // the start, as run_once draws it
+    for (std::int64_t i = 1; i < count; ++i)
+        drawn.push_back(random_bits_value(landscape_bits));
+    return drawn;
+}
+
 // Each thread takes the next run not yet taken, so that threads finish
 // together however long runs take; each run's outcome has its own place.
 std::vector<run_outcome> run_many(const run_setup& setup, std::uint32_t first_seed, long runs,

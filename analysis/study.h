@@ -82,6 +82,11 @@ struct run_outcome {
 // either code make the same draws, so the same starts and flips.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
 
+// Returns the integer values of the count solutions that run_once's
+// sampling from seed examines, in the order drawn, its start first; none
+// for count <= 0. What a sampling run would show if it were watched.
+std::vector<std::int32_t> sampled_solutions(std::uint32_t seed, std::int64_t count);
+
 // Called once a run is done with the solutions it examined, from any of
 // the threads, maybe from several at once.
 struct run_progress {
