@@ -78,6 +78,12 @@ struct run_outcome {
     std::int64_t examined_to_target = -1;
 };
 
+// Restarts the calling thread's source from seed and draws a run's start
+// into bits (landscape_bits of them), as run_once does; returns its
+// integer value. The draws that follow are the run's own: its first move's,
+// or its second sample.
+std::int32_t draw_start(std::uint32_t seed, std::int32_t* bits);
+
 // One run of setup from a random start, all its draws from seed. Runs in
 // either code make the same draws, so the same starts and flips.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
