@@ -72,17 +72,21 @@ export function landscapePlot(element, marks) {
     if (fill) ctx.fill();
     ctx.stroke();
   };
-  const square = (u, point, fill) => { // the other method's marks
+  const square = (u, point, fill, mark) => { // the other methods' marks: a square, or a diamond for the third
     if (point === null) return;
-    const ctx = u.ctx, side = 12 * zoom() * devicePixelRatio;
+    const ctx = u.ctx, half = 6 * zoom() * devicePixelRatio;
+    const [x, y] = [u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true)];
     ctx.lineWidth = 3 * zoom() * devicePixelRatio;
-    ctx.strokeStyle = ctx.fillStyle = '#26734d';
-    const [x, y] = [u.valToPos(point.x, 'x', true) - side / 2, u.valToPos(point.f, 'y', true) - side / 2];
-    if (fill) ctx.fillRect(x, y, side, side);
-    else ctx.strokeRect(x, y, side, side);
+    ctx.strokeStyle = ctx.fillStyle = mark === 'third' ? '#613583' : '#26734d';
+    const corners = mark === 'third' ? [[0, -1.3], [1.3, 0], [0, 1.3], [-1.3, 0]] : [[-1, -1], [1, -1], [1, 1], [-1, 1]];
+    ctx.beginPath();
+    for (const [dx, dy] of corners) ctx.lineTo(x + dx * half, y + dy * half);
+    ctx.closePath();
+    if (fill) ctx.fill();
+    ctx.stroke();
   };
   const hooks = { draw: [(u) => {
-    for (const other of marks.others ?? []) { square(u, other.best, false); square(u, other.current, true); }
+    for (const other of marks.others ?? []) { square(u, other.best, false, other.mark); square(u, other.current, true, other.mark); }
     dot(u, marks.best, false);
     dot(u, marks.current, true);
   }] };

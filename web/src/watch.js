@@ -127,7 +127,7 @@ export function startWatch(glue, newWorker) {
     view.showLandscape(settings.land);
     form.dataset.pending = 'true';
     say(state, 'watch.working');
-    const beside = glue.facts.movingMethods.filter((method) => method !== settings.method);
+    const beside = glue.facts.methods.filter((method) => method !== settings.method);
     runJob('watch', { ...settings, beside }, (reply) => {
       if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);

@@ -6,7 +6,7 @@
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { verdict } from './verdict.mjs';
-import { root, lines, fill, press, pause } from './helpers.mjs';
+import { root, lines, fill, press, pause, walkReady } from './helpers.mjs';
 
 const number = '(-?[\\d.]+(?:e-?\\d+)?)';
 const rulePattern = new RegExp(`= ${number} − ${number} = ${number} (>|≤) 0(?:, so a draw: exp\\(Δ/T\\) = exp\\(${number} / ${number}\\) = ${number} (>|≤) r = ${number}: (taken|refused))?`);
@@ -61,15 +61,28 @@ export async function checkDecision(page) {
     `${tried.text} / ${first.text}`);
 }
 
-// The methods side by side from one seed: at the end, each method's row of
-// the table ends where sinc-study --trace --method of it ends.
+// The methods side by side from one seed: before a move all three stand on
+// the start sinc-study --trace --every-move moves from; at the end, each
+// search's row ends where sinc-study --trace --method of it ends, and
+// sampling's best f is that of sinc-study's one sampling run from the seed.
 export async function checkSide(page, study) {
+  const plan = ['--seed', '37', '--cooling', '0.97', '--initial', '100', '--final', '0.1', '--moves', '8'];
   await fill(page, '#watch-form', { method: 'anneal', seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8 });
+  await press(page, '#watch-reset');
+  await walkReady(page);
+  const sideRows = () => page.$$eval('#watch-side tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const start = lines(study('--trace', '--every-move', ...plan))[1].split('\t')[4];
+  const before = await sideRows();
   await press(page, '#watch-end');
-  const rows = await page.$$eval('#watch-side tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
+  const rows = await sideRows();
   const legend = await page.$$eval('#watch-legend li', (lis) => lis.length);
-  const ends = ['anneal', 'climb'].map((method) => lines(study('--trace', '--method', method, '--seed', '37')).pop().split('\t').slice(3, 7));
-  const same = rows.length === 2 && rows.every((row, i) => row[0] === ['anneal', 'climb'][i] && row.slice(1).join(' ') === ends[i].join(' '));
-  verdict('side by side: anneal and climb from seed 37 stepped together, each ending as sinc-study --trace does, with a legend',
-    same && legend === 4, rows.map((r) => r.join(' ')).join(' | '));
+  const ends = ['anneal', 'climb'].map((method) => lines(study('--trace', '--method', method, ...plan)).pop().split('\t').slice(3, 7));
+  const sampled = lines(study('--method', 'sample', '--runs', '1', ...plan))[1].split('\t').pop();
+  const methods = ['anneal', 'climb', 'sample'];
+  const same = rows.length === 3 && rows.every((row, i) => row[0] === methods[i]) &&
+    ends.every((end, i) => rows[i].slice(1).join(' ') === end.join(' ')) && rows[2][4] === sampled;
+  const started = before.length === 3 && before.every((row) => row[1] === start && row[3] === start);
+  verdict('side by side: anneal, climb and sample from seed 37 stepped together from the start of sinc-study --trace, ' +
+    "each search ending as sinc-study --trace does, sampling's best as its sinc-study run, with a legend",
+  same && started && legend === 6, [...before, ...rows].map((r) => r.join(' ')).join(' | '));
 }

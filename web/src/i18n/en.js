@@ -124,6 +124,8 @@ export default {
   'side.bestF': 'best f',
   'side.now': '{method}: where it is',
   'side.best': '{method}: the best it has met',
+  'side.drawn': '{method}: its latest draw',
+  'side.note': 'Sampling draws as many solutions as the search examines, one a move; its first draw is the start the searches move from.',
   'watch.levels': 'Level by level',
   'watch.traceBox': 'The trace, level by level',
   'watch.ready': 'A walk of {moves} moves, ready.',

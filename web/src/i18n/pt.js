@@ -124,6 +124,8 @@ export default {
   'side.bestF': 'melhor f',
   'side.now': '{method}: onde está',
   'side.best': '{method}: o melhor que encontrou',
+  'side.drawn': '{method}: o último sorteio',
+  'side.note': 'A amostragem sorteia tantas soluções quanto a busca examina, uma por movimento; o seu primeiro sorteio é o início de onde as buscas partem.',
   'watch.levels': 'Nível a nível',
   'watch.traceBox': 'O traço, nível a nível',
   'watch.ready': 'Um percurso de {moves} movimentos, pronto.',
