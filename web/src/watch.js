@@ -17,13 +17,14 @@ export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole
 const curveEvery = 64; // grid points between two points of the drawn curve
 const typingPause = 300; // ms after the last key before a typed schedule is taken
 
-// The solution the watched search is at and the temperature of its next move, or null without a walk.
+// Where the watched search stands: its moves shown, the solution it is at
+// and the temperature of its next move; null without a walk.
 function whereNow(panel) {
   const walk = panel.walk;
   if (!walk) return null;
   const { moves, shown, length } = walk;
   const state = shown > 0 ? moves.state[shown - 1] : moves.fromState[0];
-  return { state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
+  return { moves: shown, state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
 }
 
 function startView(glue, panel) {

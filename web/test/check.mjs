@@ -27,7 +27,7 @@ import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
 import { checkLanguages, checkDecimalComma } from './language-checks.mjs';
 import { checkLinks, checkLessonLinks } from './link-checks.mjs';
-import { checkDecision, checkSide } from './decision-checks.mjs';
+import { checkDecision, checkTrial, checkSide } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
@@ -42,6 +42,7 @@ async function checkGoldens(open, shot) {
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
   await checkDecision(page);
+  await checkTrial(page, study);
   await checkSide(page, study);
   const many = await checkMany(page, study);
   await checkManySide(page, study);

@@ -1,8 +1,8 @@
 // One move decided in the open: for moves of the golden trace of seed 37,
 // the rule written out shows that move's own numbers (its level's T, the
 // f it ends the level on, a difference and an exp() that add up, the
-// outcome the draw gives), and a move tried by hand with the same bit from
-// the same solution is decided with the same Δ.
+// outcome the draw gives), and a move tried by hand with the bit the walk
+// flips next is decided with the walk's own draw.
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { verdict } from './verdict.mjs';
@@ -47,18 +47,31 @@ export async function checkDecision(page) {
   const level = Number(await page.$eval('#watch-now div:nth-child(2) dd', (e) => e.textContent));
   verdict("a worse move's rule: the draw, exp(Δ/T) at its level's T of the golden trace, and the outcome the draw gives",
     drawn.t === Number(golden[level - 1][2]) && addsUp(drawn), drawn.text);
-  await press(page, '#watch-reset');
-  await pause(200);
-  await steps(page, 1);
-  const first = await ruleOf(page, '#watch-rule');
-  const bit = Number(await page.$eval('#watch-move dd', (e) => e.textContent));
-  await press(page, '#watch-reset');
-  await pause(200);
-  await press(page, `#watch-try button:nth-child(${bit + 1})`);
-  const tried = await ruleOf(page, '#watch-tried');
-  verdict('try it yourself: the first move\'s bit, flipped by hand from the same solution, is decided with the same numbers',
-    tried.delta === first.delta && tried.before === first.before && tried.proposed === first.proposed && addsUp(tried),
-    `${tried.text} / ${first.text}`);
+}
+
+// Try it yourself where the walk of seed 37 stands before its first move
+// and before the first move of level 80, a worse one refused: flipping the
+// bit the walk flips next gives the walk's own Δ, draw and outcome, as
+// sinc-study --trace --every-move prints them.
+export async function checkTrial(page, study) {
+  const moves = lines(study('--trace', '--every-move', '--seed', '37')).slice(1).map((row) => row.split('\t'));
+  await fill(page, '#watch-form', { seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8 });
+  await page.select('#watch-form [name=unit]', 'level');
+  const tried = [];
+  for (const level of [0, 79]) {
+    await press(page, '#watch-reset');
+    await walkReady(page);
+    await steps(page, level);
+    const move = moves[level * 8];
+    await press(page, `#watch-try button:nth-child(${Number(move[3]) + 1})`);
+    const rule = await ruleOf(page, '#watch-tried');
+    tried.push({ rule, move, same: rule.draw === Number(move[8]) && rule.taken === (move[9] === 'yes') &&
+      rule.delta === Number(move[6]) && addsUp(rule) });
+  }
+  await page.select('#watch-form [name=unit]', 'move');
+  verdict("try it yourself: the bit the walk flips next, tried by hand, is decided with the walk's own Δ, draw and outcome, " +
+    'before the first move and before a refused one of level 80', tried.every((t) => t.same) && !tried[1].rule.taken,
+  tried.map((t) => `${t.rule.text} / ${t.move.join(' ')}`).join(' | '));
 }
 
 // The methods side by side from one seed: before a move all three stand on
@@ -86,3 +99,4 @@ export async function checkSide(page, study) {
     "each search ending as sinc-study --trace does, sampling's best as its sinc-study run, with a legend",
   same && started && legend === 6, [...before, ...rows].map((r) => r.join(' ')).join(' | '));
 }
+

@@ -113,7 +113,7 @@ export default {
   'rule.refused': 'refused',
   'rule.none': 'No move yet: press Step.',
   'try.title': 'Try it yourself',
-  'try.intro': 'Choose a bit of the solution the search is at now, and the page flips it and applies the rule at the temperature of the next move, with the next draw of the search\'s own source, seeded with its seed. The walk itself goes on as it was.',
+  'try.intro': 'Choose a bit of the solution the search is at now, and the page flips it and applies the rule at the temperature of the next move, with the draw the walk itself makes next: choose the bit the walk flips next, and you get its own draw and outcome. The walk itself goes on as it was.',
   'try.group': 'The bits of the current solution: choose one to flip',
   'try.bit': 'Flip bit {bit}, now {value}',
   'side.box': 'The methods side by side, from the same seed',

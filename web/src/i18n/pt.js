@@ -113,7 +113,7 @@ export default {
   'rule.refused': 'recusado',
   'rule.none': 'Nenhum movimento ainda: use Passo.',
   'try.title': 'Experimente você',
-  'try.intro': 'Escolha um bit da solução em que a busca está agora: a página o inverte e aplica a regra na temperatura do próximo movimento, com o próximo sorteio da própria fonte da busca, com a sua semente. O percurso em si continua como estava.',
+  'try.intro': 'Escolha um bit da solução em que a busca está agora: a página o inverte e aplica a regra na temperatura do próximo movimento, com o sorteio que o próprio percurso faz a seguir. Escolha o bit que o percurso inverte a seguir, e obterá o sorteio e o resultado dele. O percurso em si continua como estava.',
   'try.group': 'Os bits da solução atual: escolha um para inverter',
   'try.bit': 'Inverter o bit {bit}, agora {value}',
   'side.box': 'Os métodos lado a lado, da mesma semente',
