@@ -121,7 +121,18 @@ export function startWatch(glue, newWorker) {
     panel.show();
     for (const action of waiting.splice(0)) action();
   };
+  let typing = null; // the wait for a typed schedule to be taken
+  // No walk while a typed schedule waits, nor the one on its way, which is
+  // of the controls as they were: what is asked for waits for the new walk.
+  const hold = () => {
+    controls.pause();
+    runJob.end();
+    panel.walk = null;
+    form.dataset.pending = 'true';
+    say(state, 'watch.working');
+  };
   const reset = (settings = readForm(form, glue, limitOf)) => {
+    clearTimeout(typing);
     controls.pause();
     panel.walk = null;
     if (!settings) return noWalk('watch.mend');
@@ -137,13 +148,12 @@ export function startWatch(glue, newWorker) {
   // An action on the walk, or, while one is on its way, on the walk when it comes.
   const onWalk = (action) => () => (panel.walk ? action() : form.dataset.pending && waiting.push(action));
 
-  let typing = null;
   liveForm(form, glue, limitOf, {
     onChange: (settings, event) => {
       if (!event.target.closest('.schedule')) return event.target.name === 'speed' && controls.faster();
-      clearTimeout(typing);
       if (event.type === 'change') return reset(settings);
-      form.dataset.pending = 'true';
+      clearTimeout(typing);
+      hold();
       typing = setTimeout(() => reset(), typingPause);
     },
   });

@@ -100,3 +100,30 @@ export async function checkSide(page, study) {
   same && started && legend === 6, [...before, ...rows].map((r) => r.join(' ')).join(' | '));
 }
 
+// A walk that comes while a typed schedule waits stands for the controls as
+// they were: it is not taken, and a Step pressed then steps the walk of the
+// typed schedule, whose first move is sinc-study's.
+export async function checkTypedWait(page, study) {
+  await fill(page, '#watch-form', { seed: 37, cooling: 0.97, initial: 100, final: 0.1, moves: 8, unit: 'one move' });
+  const during = await page.evaluate(async () => {
+    const form = document.getElementById('watch-form');
+    const set = (name, value, type) => {
+      form.elements[name].value = value;
+      form.elements[name].dispatchEvent(new Event(type, { bubbles: true }));
+    };
+    set('cooling', '0.99', 'change'); // a walk on its way
+    set('initial', '50', 'input'); // and a schedule typed meanwhile
+    await new Promise((done) => setTimeout(done, 200)); // the walk has come, the typed schedule waits
+    const seen = form.dataset.pending;
+    document.getElementById('watch-step').click();
+    return seen;
+  });
+  await walkReady(page);
+  const now = await page.$eval('#watch-now dd', (e) => e.textContent);
+  const bit = await page.$eval('#watch-move dd', (e) => e.textContent);
+  const moves = lines(study('--trace', '--every-move', '--seed', '37', '--cooling', '0.99', '--initial', '50', '--final', '0.1',
+    '--moves', '8')).slice(1);
+  verdict('a walk that comes while a typed schedule waits is not taken: a Step then steps the walk of the typed schedule, as sinc-study',
+    during === 'true' && now === `1 of ${moves.length}` && bit === moves[0].split('\t')[3], `${during} / ${now} / bit ${bit}`);
+  await fill(page, '#watch-form', { cooling: 0.97, initial: 100 });
+}
