@@ -25,31 +25,57 @@ function legendLabel(key) {
   return span;
 }
 
+const charts = new Set(); // every chart on the page, laid out again when the view changes
+
+// The options of a chart in element (see chart) for the view as it stands.
+function chartOptions(element, height, xLabel, yLabel, series, extra, ticks) {
+  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
+  return {
+    width: Math.max(element.clientWidth, 200), height: Math.round(height * (1 + (zoom() - 1) * 0.4)),
+    series: [{ label: legendLabel(xLabel) }, ...labelled], axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))],
+    cursor: { drag: { x: false, y: false } }, legend: { show: series.length > 1 }, ...extra,
+  };
+}
+
 // A chart in element, as wide as element, its axes labelled with the
 // messages xLabel and yLabel and its series' labels messages too; its
 // legend shows only when it has more than one series. ticks names the axes
-// ('x', 'y') whose labels keep apart every two ticks.
+// ('x', 'y') whose labels keep apart every two ticks. Returns {setData,
+// redraw, forget}, which hold whichever uPlot draws it in the view.
 function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks = '') {
-  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
-  height = Math.round(height * (1 + (zoom() - 1) * 0.4));
-  const options = {
-    width: Math.max(element.clientWidth, 200), height, series: [{ label: legendLabel(xLabel) }, ...labelled],
-    axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))], cursor: { drag: { x: false, y: false } },
-    legend: { show: series.length > 1 }, ...extra,
+  const make = (shown) => {
+    element.chart = new uPlot(chartOptions(element, height, xLabel, yLabel, series, extra, ticks), shown, element);
+    return element.chart;
   };
-  const plot = new uPlot(options, data, element);
-  onLanguage(() => plot.redraw(false, true));
-  element.chart = plot; // for the checks, and for a look from the browser's console
+  let plot = make(data);
   const observer = new ResizeObserver(() => {
     const width = Math.max(element.clientWidth, 200);
-    if (width !== plot.width) plot.setSize({ width, height });
+    if (width !== plot.width) plot.setSize({ width, height: plot.height });
   });
   observer.observe(element);
-  plot.forget = () => { // the chart taken off the page, to make way for another
-    observer.disconnect();
-    plot.destroy();
+  const handle = {
+    setData: (shown) => plot.setData(shown),
+    redraw: (...how) => plot.redraw(...how),
+    layOut: () => { // drawn again for the view, with the data it holds
+      const shown = plot.data;
+      plot.destroy();
+      plot = make(shown);
+    },
+    forget: () => { // the chart taken off the page, to make way for another
+      charts.delete(handle);
+      observer.disconnect();
+      plot.destroy();
+    },
   };
-  return plot;
+  onLanguage(() => charts.has(handle) && plot.redraw(false, true));
+  charts.add(handle);
+  return handle;
+}
+
+// Draws every chart again for the view as it stands: its lines, markers,
+// letters and height follow the projector view.
+export function layOutCharts() {
+  for (const handle of charts) handle.layOut();
 }
 
 // Writes message key into the summary of the chart in element.
