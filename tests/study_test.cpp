@@ -39,7 +39,8 @@ TEST(sampling, lists_the_solutions_a_sampling_run_draws)
                     if (f(state) > f(best))
                         best = state;
                 const run_outcome run = run_once(
-                    {study_method::sample, plan, nullptr, nullptr, &land, table.data(), code}, seed);
+                    {study_method::sample, plan, nullptr, nullptr, &land, table.data(), code},
+                    seed);
                 EXPECT_EQ(run.k, point_of(code, best)) << seed;
                 EXPECT_EQ(run.best_objective, f(best)) << seed;
                 std::int32_t start = -1;
