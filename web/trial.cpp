@@ -91,7 +91,9 @@ struct trial_point {
 // makes next: the walk's own choice of a bit (left unused), then its draw.
 void try_at(trial_point& point, std::int32_t state)
 {
-    const auto at = [&point](std::int32_t k) { return (*point.table)[static_cast<std::size_t>(k)]; };
+    const auto at = [&point](std::int32_t k) {
+        return (*point.table)[static_cast<std::size_t>(k)];
+    };
     const std::int32_t to = state ^ (1 << (point.bits - 1 - point.bit));
     const float delta = move_delta(at(to), at(state));
     random_below(point.bits); // the bit the walk draws; the student chose instead
