@@ -33,4 +33,4 @@ timeout 120 node build/web/exact_lanes.js | cmp - tests/golden/exact_lanes.out
 echo "exact engine in WebAssembly: every digest as the plain lanes'"
 timeout 60 node build/web/portable_math.js | cmp - tests/golden/portable_math.out
 echo "elementary functions in WebAssembly: every digest as the native build's"
-timeout 240 node web/test/check.mjs build/web/site "$native"
+timeout 420 node web/test/check.mjs build/web/site "$native"

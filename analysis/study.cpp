@@ -126,11 +126,16 @@ std::vector<schedule> sweep_schedules(double initial_temperature)
     return plans;
 }
 
+std::int32_t draw_start(std::uint32_t seed, std::int32_t* bits)
+{
+    seed_random(seed);
+    return random_solution(bits);
+}
+
 run_outcome run_once(const run_setup& setup, std::uint32_t seed)
 {
     std::int32_t bits[landscape_bits];
-    seed_random(seed);
-    const std::int32_t start = random_solution(bits);
+    const std::int32_t start = draw_start(seed, bits);
     float current = objective_at(setup, start);
     run_outcome end{start, current}; // k holds the vector's integer value until the end
     if (setup.method == study_method::sample) {
@@ -140,6 +145,18 @@ run_outcome run_once(const run_setup& setup, std::uint32_t seed)
         end = {bits_to_integer(bits, landscape_bits), current, to_target};
     }
     return {point_of(setup.code, end.k), end.best_objective, end.examined_to_target};
+}
+
+std::vector<std::int32_t> sampled_solutions(std::uint32_t seed, std::int64_t count)
+{
+    std::vector<std::int32_t> drawn;
+    if (count <= 0)
+        return drawn;
+    std::int32_t bits[landscape_bits];
+    drawn.push_back(draw_start(seed, bits));
+    for (std::int64_t i = 1; i < count; ++i)
+        drawn.push_back(random_bits_value(landscape_bits));
+    return drawn;
 }
 
 // Each thread takes the next run not yet taken, so that threads finish

@@ -78,9 +78,20 @@ struct run_outcome {
     std::int64_t examined_to_target = -1;
 };
 
+// Restarts the calling thread's source from seed and draws a run's start
+// into bits (landscape_bits of them), as run_once does; returns its
+// integer value. The draws that follow are the run's own: its first move's,
+// or its second sample.
+std::int32_t draw_start(std::uint32_t seed, std::int32_t* bits);
+
 // One run of setup from a random start, all its draws from seed. Runs in
 // either code make the same draws, so the same starts and flips.
 run_outcome run_once(const run_setup& setup, std::uint32_t seed);
+
+// Returns the integer values of the count solutions that run_once's
+// sampling from seed examines, in the order drawn, its start first; none
+// for count <= 0. What a sampling run would show if it were watched.
+std::vector<std::int32_t> sampled_solutions(std::uint32_t seed, std::int64_t count);
 
 // Called once a run is done with the solutions it examined, from any of
 // the threads, maybe from several at once.

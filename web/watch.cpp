@@ -79,19 +79,52 @@ val columns_of(const walk_columns& walk)
     return moves;
 }
 
-// Runs method (anneal or climb) in code on plan from seed on the landscape
-// that described stands for, calling on_level(row) at the end of every
-// level. Returns the moves' columns, or null when the plan makes none or
-// more than most_watched, method is sample, or described is no landscape.
+// The solutions that sampling from seed draws on plan, read in code on
+// land, f at each from table: columns k (the grid point of each draw),
+// state, current (f of it), bestX and best (the best drawn so far, the
+// first of the highest, as a sampling run keeps it), and from, which holds
+// the start alone (the first draw, and where a search from seed starts).
+val watch_sample(const landscape& land, coding code, std::uint32_t seed, const schedule& plan,
+                 const std::vector<double>& table)
+{
+    const std::vector<std::int32_t> drawn = sampled_solutions(seed, examined_per_run(plan));
+    std::vector<std::int32_t> k, from{point_of(code, drawn.front())};
+    std::vector<double> current, best_x, best;
+    std::int32_t best_state = drawn.front();
+    for (const std::int32_t state : drawn) {
+        const auto f = static_cast<float>(table[static_cast<std::size_t>(state)]);
+        if (f > static_cast<float>(table[static_cast<std::size_t>(best_state)]))
+            best_state = state;
+        k.push_back(point_of(code, state));
+        current.push_back(f);
+        best_x.push_back(x_of_state(land, code, best_state));
+        best.push_back(static_cast<float>(table[static_cast<std::size_t>(best_state)]));
+    }
+    val columns = val::object();
+    columns.set("from", typed_copy(from));
+    columns.set("k", typed_copy(k));
+    columns.set("state", typed_copy(drawn));
+    columns.set("current", typed_copy(current));
+    columns.set("bestX", typed_copy(best_x));
+    columns.set("best", typed_copy(best));
+    return columns;
+}
+
+// Runs method in code on plan from seed on the landscape that described
+// stands for. A search (anneal or climb) calls on_level(row) at the end of
+// every level, and gives its moves' columns; sampling gives those of
+// watch_sample. Null when the plan examines none or more than
+// most_watched, or described is no landscape.
 val watch_search(study_method method, coding code, std::uint32_t seed, const schedule& plan,
                  const val& described, const val& on_level)
 {
     const std::int64_t examined = examined_per_run(plan);
     landscape land;
-    if (examined <= 0 || examined > most_watched || method == study_method::sample ||
-        !landscape_of_description(described, &land))
+    if (examined <= 0 || examined > most_watched || !landscape_of_description(described, &land))
         return val::null();
     const std::vector<double> table = objective_table(land, code);
+    if (method == study_method::sample)
+        return watch_sample(land, code, seed, plan, table);
     walk_columns walk;
     walk.tally = {&land, code, plan.moves_per_level, 0, 0, 0};
     walk.objective = table.data();

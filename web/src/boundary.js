@@ -70,6 +70,12 @@ export function boundaryOf(module) {
     // toPoint, before, proposed, delta, chance, draw, taken}, or null when out of range.
     tryMove: ({ method: m, coding: c, seed, land }, state, bit, temperature, earlier) =>
       module.tryMove(method(m), coding(c), state, bit, temperature, seed, earlier, land),
+    // The move of bit flipped where the walk watched on settings stands
+    // after moves of its moves, decided at temperature with the draws the
+    // walk makes next: {from, to, fromPoint, toPoint, before, proposed,
+    // delta, chance, draw, taken}, or null when out of range.
+    tryWalkMove: ({ method: m, coding: c, seed, plan, land }, moves, bit, temperature) =>
+      module.tryWalkMove(method(m), coding(c), seed, planOf(plan), moves, bit, temperature, land),
   };
 }
 

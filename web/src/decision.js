@@ -50,29 +50,28 @@ export function showDecision(view, glue, walk, last) {
 }
 
 // Starts "Try it yourself" in box: a button a bit; pressing one flips that
-// bit of where(), the solution now and the temperature of the next move
-// ({state, temperature, settings}, or null without a walk), and shows the
-// move the glue decides in flip and rule, each with the next draw.
+// bit of where(), where the watched walk stands ({moves, state, temperature,
+// settings}: its moves shown, the solution now, the temperature of its next
+// move; null without a walk), and shows the move the glue decides, with the
+// draws the walk makes next, in flip and rule.
 export function startTrial(box, glue, where, { flip, rule }) {
   const bits = glue.facts.grid.bits;
-  let draws = 0;
   const buttons = Array.from({ length: bits }, (_, bit) => {
     const button = document.createElement('button');
     button.type = 'button';
     button.addEventListener('click', () => {
       const now = where();
       if (!now) return;
-      const move = glue.tryMove(now.settings, now.state, bit, now.temperature, draws);
+      const move = glue.tryWalkMove(now.settings, now.moves, bit, now.temperature);
       if (move === null) return;
-      if (move.draw >= 0) ++draws;
-      showFlip(flip, glue, now.settings.land, { ...move, fromState: now.state, toState: move.to, bit });
+      showFlip(flip, glue, now.settings.land, { ...move, fromState: move.from, toState: move.to, bit });
       showRule(rule, { ...move, temperature: now.temperature });
     });
     return button;
   });
   box.replaceChildren(...buttons);
   return {
-    // Shows the bits of where the search is, and starts the draws again for a new walk.
+    // Shows the bits of where the search is; a new walk clears the move tried.
     show(state, newWalk) {
       const digits = bitsOf(state ?? 0, bits, -1);
       buttons.forEach((button, bit) => {
@@ -81,7 +80,6 @@ export function startTrial(box, glue, where, { flip, rule }) {
         sayLabel(button, 'try.bit', { bit, value: digits[bit] });
       });
       if (!newWalk) return;
-      draws = 0;
       unsay(flip);
       unsay(rule);
     },

@@ -11,6 +11,7 @@ import { startExact } from './exact.js';
 import { startLessons } from './lessons.js';
 import { say, setFacts, setLanguage, currentLanguage } from './texts.js';
 import { languages } from './words.js';
+import { layOutCharts } from './plots.js';
 import { followControls, linkedLanguage, linkedProjector, keepInLink, noteLink } from './link.js';
 
 // ?clock=SECONDS fixes the clock the program is seeded from: a test's seam.
@@ -70,17 +71,20 @@ function startLanguage() {
   });
 }
 
-// The projector view, from the link: its toggle opens the page again from
-// its link in the other view, so that every plot is drawn for it.
+// The projector view, from the link, and its toggle: the page changes in
+// place, its plots drawn again for the view, and the link follows.
 function startView() {
-  const projector = linkedProjector();
-  document.documentElement.classList.toggle('projector', projector);
+  const root = document.documentElement;
   const toggle = document.getElementById('projector');
-  toggle.setAttribute('aria-pressed', String(projector));
+  const show = (projector) => {
+    root.classList.toggle('projector', projector);
+    toggle.setAttribute('aria-pressed', String(projector));
+  };
+  show(linkedProjector());
   toggle.addEventListener('click', () => {
-    document.documentElement.classList.toggle('projector', !projector);
+    show(!root.classList.contains('projector'));
+    layOutCharts();
     keepInLink();
-    location.reload();
   });
 }
 

@@ -25,31 +25,57 @@ function legendLabel(key) {
   return span;
 }
 
+const charts = new Set(); // every chart on the page, laid out again when the view changes
+
+// The options of a chart in element (see chart) for the view as it stands.
+function chartOptions(element, height, xLabel, yLabel, series, extra, ticks) {
+  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
+  return {
+    width: Math.max(element.clientWidth, 200), height: Math.round(height * (1 + (zoom() - 1) * 0.4)),
+    series: [{ label: legendLabel(xLabel) }, ...labelled], axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))],
+    cursor: { drag: { x: false, y: false } }, legend: { show: series.length > 1 }, ...extra,
+  };
+}
+
 // A chart in element, as wide as element, its axes labelled with the
 // messages xLabel and yLabel and its series' labels messages too; its
 // legend shows only when it has more than one series. ticks names the axes
-// ('x', 'y') whose labels keep apart every two ticks.
+// ('x', 'y') whose labels keep apart every two ticks. Returns {setData,
+// redraw, forget}, which hold whichever uPlot draws it in the view.
 function chart(element, height, xLabel, yLabel, series, data, extra = {}, ticks = '') {
-  const labelled = series.map((s) => ({ ...s, label: legendLabel(s.label), width: (s.width ?? 1) * zoom() }));
-  height = Math.round(height * (1 + (zoom() - 1) * 0.4));
-  const options = {
-    width: Math.max(element.clientWidth, 200), height, series: [{ label: legendLabel(xLabel) }, ...labelled],
-    axes: [axis(xLabel, ticks.includes('x')), axis(yLabel, ticks.includes('y'))], cursor: { drag: { x: false, y: false } },
-    legend: { show: series.length > 1 }, ...extra,
+  const make = (shown) => {
+    element.chart = new uPlot(chartOptions(element, height, xLabel, yLabel, series, extra, ticks), shown, element);
+    return element.chart;
   };
-  const plot = new uPlot(options, data, element);
-  onLanguage(() => plot.redraw(false, true));
-  element.chart = plot; // for the checks, and for a look from the browser's console
+  let plot = make(data);
   const observer = new ResizeObserver(() => {
     const width = Math.max(element.clientWidth, 200);
-    if (width !== plot.width) plot.setSize({ width, height });
+    if (width !== plot.width) plot.setSize({ width, height: plot.height });
   });
   observer.observe(element);
-  plot.forget = () => { // the chart taken off the page, to make way for another
-    observer.disconnect();
-    plot.destroy();
+  const handle = {
+    setData: (shown) => plot.setData(shown),
+    redraw: (...how) => plot.redraw(...how),
+    layOut: () => { // drawn again for the view, with the data it holds
+      const shown = plot.data;
+      plot.destroy();
+      plot = make(shown);
+    },
+    forget: () => { // the chart taken off the page, to make way for another
+      charts.delete(handle);
+      observer.disconnect();
+      plot.destroy();
+    },
   };
-  return plot;
+  onLanguage(() => charts.has(handle) && plot.redraw(false, true));
+  charts.add(handle);
+  return handle;
+}
+
+// Draws every chart again for the view as it stands: its lines, markers,
+// letters and height follow the projector view.
+export function layOutCharts() {
+  for (const handle of charts) handle.layOut();
 }
 
 // Writes message key into the summary of the chart in element.
@@ -72,17 +98,21 @@ export function landscapePlot(element, marks) {
     if (fill) ctx.fill();
     ctx.stroke();
   };
-  const square = (u, point, fill) => { // the other method's marks
+  const square = (u, point, fill, mark) => { // the other methods' marks: a square, or a diamond for the third
     if (point === null) return;
-    const ctx = u.ctx, side = 12 * zoom() * devicePixelRatio;
+    const ctx = u.ctx, half = 6 * zoom() * devicePixelRatio;
+    const [x, y] = [u.valToPos(point.x, 'x', true), u.valToPos(point.f, 'y', true)];
     ctx.lineWidth = 3 * zoom() * devicePixelRatio;
-    ctx.strokeStyle = ctx.fillStyle = '#26734d';
-    const [x, y] = [u.valToPos(point.x, 'x', true) - side / 2, u.valToPos(point.f, 'y', true) - side / 2];
-    if (fill) ctx.fillRect(x, y, side, side);
-    else ctx.strokeRect(x, y, side, side);
+    ctx.strokeStyle = ctx.fillStyle = mark === 'third' ? '#613583' : '#26734d';
+    const corners = mark === 'third' ? [[0, -1.3], [1.3, 0], [0, 1.3], [-1.3, 0]] : [[-1, -1], [1, -1], [1, 1], [-1, 1]];
+    ctx.beginPath();
+    for (const [dx, dy] of corners) ctx.lineTo(x + dx * half, y + dy * half);
+    ctx.closePath();
+    if (fill) ctx.fill();
+    ctx.stroke();
   };
   const hooks = { draw: [(u) => {
-    for (const other of marks.others ?? []) { square(u, other.best, false); square(u, other.current, true); }
+    for (const other of marks.others ?? []) { square(u, other.best, false, other.mark); square(u, other.current, true, other.mark); }
     dot(u, marks.best, false);
     dot(u, marks.current, true);
   }] };

@@ -1,10 +1,13 @@
-// The methods side by side in the watched search: every method that moves,
-// from the same seed and schedule, stepped together on one plot, their
-// figures in one table and a legend that names their marks.
+// The methods side by side in the watched search: every method from the
+// same seed and schedule, stepped together on one plot, their figures in
+// one table and a legend that names their marks. Sampling draws one
+// solution a move, its first draw the search's start.
 import { say } from './texts.js';
 import { fixed, msg } from './words.js';
 
 const columns = ['side.method', 'side.x', 'side.f', 'side.bestX', 'side.bestF'];
+
+const markOf = ['first', 'second', 'third']; // the marks of the methods in turn
 
 // Where walk's moves are after shown moves on land: {x, f, bestX, bestF}.
 function pointOf(land, moves, shown) {
@@ -51,9 +54,9 @@ export function showSide(glue, walk, side, marks) {
     const row = body.insertRow();
     say(row.insertCell(), `method.${method}`);
     for (const value of [at.x, at.f, at.bestX, at.bestF]) say(row.insertCell(), 'plain', { value: fixed(value, 6) });
-    const mark = i === 0 ? 'first' : 'second';
-    if (i > 0) marks.others.push({ current: { x: at.x, f: at.f }, best: { x: at.bestX, f: at.bestF } });
-    legendItem(side.list, 'side.now', method, `${mark} now`);
+    const mark = markOf[i];
+    if (i > 0) marks.others.push({ mark, current: { x: at.x, f: at.f }, best: { x: at.bestX, f: at.bestF } });
+    legendItem(side.list, method === 'sample' ? 'side.drawn' : 'side.now', method, `${mark} now`);
     legendItem(side.list, 'side.best', method, `${mark} best`);
   });
 }

@@ -17,13 +17,14 @@ export const speedLimit = { low: 1, lowIn: true, high: 1000, highIn: true, whole
 const curveEvery = 64; // grid points between two points of the drawn curve
 const typingPause = 300; // ms after the last key before a typed schedule is taken
 
-// The solution the watched search is at and the temperature of its next move, or null without a walk.
+// Where the watched search stands: its moves shown, the solution it is at
+// and the temperature of its next move; null without a walk.
 function whereNow(panel) {
   const walk = panel.walk;
   if (!walk) return null;
   const { moves, shown, length } = walk;
   const state = shown > 0 ? moves.state[shown - 1] : moves.fromState[0];
-  return { state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
+  return { moves: shown, state, temperature: moves.temperature[Math.min(shown, length - 1)], settings: walk.settings };
 }
 
 function startView(glue, panel) {
@@ -120,14 +121,25 @@ export function startWatch(glue, newWorker) {
     panel.show();
     for (const action of waiting.splice(0)) action();
   };
+  let typing = null; // the wait for a typed schedule to be taken
+  // No walk while a typed schedule waits, nor the one on its way, which is
+  // of the controls as they were: what is asked for waits for the new walk.
+  const hold = () => {
+    controls.pause();
+    runJob.end();
+    panel.walk = null;
+    form.dataset.pending = 'true';
+    say(state, 'watch.working');
+  };
   const reset = (settings = readForm(form, glue, limitOf)) => {
+    clearTimeout(typing);
     controls.pause();
     panel.walk = null;
     if (!settings) return noWalk('watch.mend');
     view.showLandscape(settings.land);
     form.dataset.pending = 'true';
     say(state, 'watch.working');
-    const beside = glue.facts.movingMethods.filter((method) => method !== settings.method);
+    const beside = glue.facts.methods.filter((method) => method !== settings.method);
     runJob('watch', { ...settings, beside }, (reply) => {
       if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);
@@ -136,13 +148,12 @@ export function startWatch(glue, newWorker) {
   // An action on the walk, or, while one is on its way, on the walk when it comes.
   const onWalk = (action) => () => (panel.walk ? action() : form.dataset.pending && waiting.push(action));
 
-  let typing = null;
   liveForm(form, glue, limitOf, {
     onChange: (settings, event) => {
       if (!event.target.closest('.schedule')) return event.target.name === 'speed' && controls.faster();
-      clearTimeout(typing);
       if (event.type === 'change') return reset(settings);
-      form.dataset.pending = 'true';
+      clearTimeout(typing);
+      hold();
       typing = setTimeout(() => reset(), typingPause);
     },
   });

@@ -27,7 +27,7 @@ import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
 import { checkLanguages, checkDecimalComma } from './language-checks.mjs';
 import { checkLinks, checkLessonLinks } from './link-checks.mjs';
-import { checkDecision, checkSide } from './decision-checks.mjs';
+import { checkDecision, checkTrial, checkSide, checkTypedWait } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
 const study = studyOf(native);
@@ -42,7 +42,9 @@ async function checkGoldens(open, shot) {
   await checkProgram(open, join(native, 'sinc-anneal'), page);
   await checkWatch(page, study);
   await checkDecision(page);
+  await checkTrial(page, study);
   await checkSide(page, study);
+  await checkTypedWait(page, study);
   const many = await checkMany(page, study);
   await checkManySide(page, study);
   await checkExact(page, study, { method: 'anneal', code: 'gray', cooling: 0.9, initial: 10, final: 1, moves: 2 },
