@@ -91,16 +91,12 @@ function walkControls(form, panel) {
   return { play, step, toEnd, pause, faster };
 }
 
-export function startWatch(glue, newWorker) {
-  const form = document.getElementById('watch-form');
-  const state = document.getElementById('watch-state');
-  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'what.watched');
-  buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
-  restoreForm(form, 'watch', glue, limitOf, { speed: speedLimit });
-  const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
-  const view = startView(glue, panel);
+// The walk's coming and going in panel: reset asks the Worker for the walk
+// of the controls as they stand, hold drops the walk (and the one on its
+// way) while a typed schedule waits, and onWalk(action) acts on the walk,
+// or, while one is on its way, on the walk when it comes.
+function walkKeeper(glue, { form, state, view, panel, controls, limitOf }, newWorker) {
   const runJob = jobRunner(newWorker);
-  const controls = walkControls(form, panel);
   let waiting = []; // what was asked for while the walk was on its way
   const noWalk = (key, params) => {
     delete form.dataset.pending;
@@ -121,43 +117,54 @@ export function startWatch(glue, newWorker) {
     panel.show();
     for (const action of waiting.splice(0)) action();
   };
-  let typing = null; // the wait for a typed schedule to be taken
-  // No walk while a typed schedule waits, nor the one on its way, which is
-  // of the controls as they were: what is asked for waits for the new walk.
-  const hold = () => {
+  const wait = (dropping) => {
     controls.pause();
-    runJob.end();
+    if (dropping) runJob.end();
     panel.walk = null;
     form.dataset.pending = 'true';
     say(state, 'watch.working');
   };
   const reset = (settings = readForm(form, glue, limitOf)) => {
-    clearTimeout(typing);
     controls.pause();
     panel.walk = null;
     if (!settings) return noWalk('watch.mend');
     view.showLandscape(settings.land);
-    form.dataset.pending = 'true';
-    say(state, 'watch.working');
+    wait(false);
     const beside = glue.facts.methods.filter((method) => method !== settings.method);
     runJob('watch', { ...settings, beside }, (reply) => {
       if ('failed' in reply) noWalk('watch.failed', { why: reply.failed });
       else if ('walk' in reply) arrived(reply, settings);
     });
   };
-  // An action on the walk, or, while one is on its way, on the walk when it comes.
   const onWalk = (action) => () => (panel.walk ? action() : form.dataset.pending && waiting.push(action));
+  return { reset, hold: () => wait(true), onWalk };
+}
 
+export function startWatch(glue, newWorker) {
+  const form = document.getElementById('watch-form');
+  const state = document.getElementById('watch-state');
+  const limitOf = (examined) => scheduleProblem(examined, glue.facts.mostExamined, glue.facts.mostWatched, 'what.watched');
+  buildForm(form, glue.facts, { moving: true, seed: glue.facts.defaults.watchSeed });
+  restoreForm(form, 'watch', glue, limitOf, { speed: speedLimit });
+  const panel = { walk: null, show: () => showWalk(glue, panel.walk, view) };
+  const view = startView(glue, panel);
+  const controls = walkControls(form, panel);
+  const keeper = walkKeeper(glue, { form, state, view, panel, controls, limitOf }, newWorker);
+  let typing = null; // the wait for a typed schedule to be taken
+  const reset = (settings) => {
+    clearTimeout(typing);
+    keeper.reset(settings);
+  };
   liveForm(form, glue, limitOf, {
     onChange: (settings, event) => {
       if (!event.target.closest('.schedule')) return event.target.name === 'speed' && controls.faster();
       if (event.type === 'change') return reset(settings);
       clearTimeout(typing);
-      hold();
+      keeper.hold();
       typing = setTimeout(() => reset(), typingPause);
     },
   });
-  const [play, step, toEnd] = [onWalk(controls.play), onWalk(controls.step), onWalk(controls.toEnd)];
+  const [play, step, toEnd] = [keeper.onWalk(controls.play), keeper.onWalk(controls.step), keeper.onWalk(controls.toEnd)];
   document.getElementById('watch-play').addEventListener('click', play);
   document.getElementById('watch-step').addEventListener('click', step);
   document.getElementById('watch-end').addEventListener('click', toEnd);
