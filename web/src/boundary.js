@@ -18,6 +18,8 @@ export function boundaryOf(module) {
   const facts = module.pageFacts();
   // A plan's shape goes by its name on the page, by the glue's enum beyond.
   const planOf = (plan) => ({ ...plan, shape: module.Shape[plan.shape ?? facts.shapes[0]], levels: plan.levels ?? 0 });
+  const nameOf = (shape) => facts.shapes.find((name) => module.Shape[name] === shape);
+  facts.defaults.plan.shape = nameOf(facts.defaults.plan.shape); // the program's plan, as the page names it
   let program = null; // the program's landscape, described when first asked for
   return {
     facts,

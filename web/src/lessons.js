@@ -5,6 +5,7 @@
 import { say, onLanguage } from './texts.js';
 import { fixed, sig, msg } from './words.js';
 import { jobRunner } from './panels.js';
+import { floatText } from './formats.js';
 
 const program = (facts) => facts.defaults.plan;
 const short = { cooling: 0.9, initial: 10, final: 1, moves: 2 }; // 44 moves: exact in a blink
@@ -15,6 +16,8 @@ const percent = (value) => fixed(100 * value, 1);
 // The lessons' settings are on the program's landscape: its request and, for the glue here, its description.
 const onProgram = (glue, settings) => ({ ...settings, landscape: {}, land: glue.programLand() });
 const xAt = (glue, k) => glue.programLand().x[k];
+const shapeRuns = 500, payRuns = 300; // some tenths of a second in the Worker
+const paying = ['funnel', 'decoy', 'ramp']; // the presets beside the program's, by the tools' names
 
 // Each lesson: its name, the controls its Show me sets, and work(glue, queue) giving its numbers.
 const lessons = [
@@ -52,7 +55,39 @@ const lessons = [
     return { runs: 200, quickCooling: sig(plan.cooling, 6), slowCooling: 0.99, quickExamined: glue.examined(plan),
       slowExamined: glue.examined(slow(plan)), quick: percent(share(quick.row, runsAbove)), slow: percent(share(long.row, runsAbove)) };
   } },
+  { name: 'shape', show: { 'many-shape': 'logarithmic', 'many-runs': String(shapeRuns), at: 'many' }, work: shapeShares },
+  { name: 'pays', show: { 'many-preset': paying[0], 'many-all': 'on', 'many-runs': String(payRuns), at: 'many' }, work: landscapeShares },
 ];
+
+// Each cooling shape between the program's ends, in as many levels as its
+// geometric schedule runs: the shares of shapeRuns runs of annealing above
+// the target ({shape}) and at the grid's highest point ({shape}Best).
+async function shapeShares(glue, queue) {
+  const plan = program(glue.facts), found = {};
+  for (const shape of glue.facts.shapes) {
+    const settings = { methods: ['anneal'], coding: 'binary', runs: shapeRuns, seed: 1, plan: glue.shapedSchedule(plan, shape, 0) };
+    const [result] = await queue('many', onProgram(glue, settings));
+    found[shape] = percent(share(result.row, runsAbove));
+    found[`${shape}Best`] = percent(share(result.row, runsAbove + 1));
+  }
+  const { levels } = glue.shapedSchedule(plan, glue.facts.shapes[1], 0); // any shape but the geometric
+  return { ...found, runs: shapeRuns, initial: sig(plan.initial, 6), final: sig(plan.final, 6), levels, moves: plan.moves,
+    examined: glue.examined(plan) };
+}
+
+// Each method on each landscape of paying at the program's schedule: the
+// share of payRuns runs above the landscape's own target ({name}Anneal,
+// {name}Climb, {name}Sample) and the target ({name}Target).
+async function landscapeShares(glue, queue) {
+  const plan = program(glue.facts), found = {};
+  for (const name of paying) {
+    const preset = glue.facts.landscapes.presets.find((p) => p.name === name);
+    const results = await queue('many', { methods: glue.facts.methods, coding: 'binary', runs: payRuns, seed: 1, plan, landscape: { preset: name } });
+    found[`${name}Target`] = Number(floatText(preset.target));
+    for (const { method, row } of results) found[`${name}${method[0].toUpperCase()}${method.slice(1)}`] = percent(share(row, runsAbove));
+  }
+  return { ...found, runs: payRuns, examined: glue.examined(plan) };
+}
 
 // The grid's highest point {k, x, f}, from the whole landscape.
 function bestPoint(glue) {

@@ -27,6 +27,7 @@ import { checkShapes } from './shape-checks.mjs';
 import { checkSingleFile } from './file-check.mjs';
 import { checkLanguages, checkDecimalComma } from './language-checks.mjs';
 import { checkLinks, checkLessonLinks } from './link-checks.mjs';
+import { checkLessonNumbers } from './lesson-checks.mjs';
 import { checkDecision, checkTrial, checkSide, checkTypedWait } from './decision-checks.mjs';
 
 const [site, native] = process.argv.slice(2);
@@ -124,6 +125,7 @@ async function main() {
     await checkDecimalComma(open, study);
     await checkLinks(open);
     await checkLessonLinks(open);
+    await checkLessonNumbers(open, study);
     await checkProjector(open, built);
     const speed = await checkGoldens(open, built);
     const phone = await checkUse(open, 390);

@@ -45,6 +45,12 @@ export default {
   'lesson.schedule.title': 'Which schedule',
   'lesson.schedule.text': 'Cooling by {quickCooling} a level, a run examines {quickExamined} solutions and annealing passes {threshold} in {quick}% of {runs} runs; cooling by {slowCooling}, a run examines {slowExamined} and passes in {slow}%.',
   'lesson.schedule.question': 'For the same work, is it better to cool slowly once, or to run the quick schedule several times?',
+  'lesson.shape.title': 'Which cooling shape',
+  'lesson.shape.text': 'Between the program\'s ends, T = {initial} to {final}, every shape cools in {levels} levels of {moves} moves: {examined} solutions a run, the same budget. Of {runs} runs, annealing passed {threshold} in {geometric}% cooling geometrically (the program\'s way), {linear}% linearly, {logarithmic}% logarithmically and {fast}% fast; it reached the grid\'s highest point in {geometricBest}%, {linearBest}%, {logarithmicBest}% and {fastBest}%.',
+  'lesson.shape.question': 'Which shape would you choose to pass the target, and which to find the highest point? Does each spend its levels hot or cold? Watch one search with each shape.',
+  'lesson.pays.title': 'When annealing pays',
+  'lesson.pays.text': 'At the program\'s schedule ({examined} solutions a run), {runs} runs of each method on three other landscapes. On funnel, ripples on a steep funnel, annealing passed its target {funnelTarget} in {funnelAnneal}%, the climber in {funnelClimb}% and blind sampling in {funnelSample}%. On decoy, a broad hill beside a narrow, higher spike, the target {decoyTarget}: {decoyAnneal}%, {decoyClimb}% and {decoySample}%. On ramp, f = x, the target {rampTarget}: {rampAnneal}%, {rampClimb}% and {rampSample}%.',
+  'lesson.pays.question': 'On which landscape does annealing beat both, and what does it have that the others lack? Where is a climber enough, and why is annealing misled on decoy?',
 
   'program.title': '1. The program',
   'program.intro': 'This is the program itself, with its menu in Portuguese: 1 draws a random solution, 2 runs one annealing search from it and keeps the best, 0 quits. Its draws are seeded from the clock, as in a terminal. Type a choice and press Enter; Ctrl-D ends the input.',

@@ -45,6 +45,12 @@ export default {
   'lesson.schedule.title': 'Qual plano',
   'lesson.schedule.text': 'Resfriando por {quickCooling} a cada nível, uma busca examina {quickExamined} soluções e o recozimento passa de {threshold} em {quick}% de {runs} buscas; resfriando por {slowCooling}, uma busca examina {slowExamined} e passa em {slow}%.',
   'lesson.schedule.question': 'Para o mesmo trabalho, é melhor resfriar devagar uma vez ou rodar o plano rápido várias vezes?',
+  'lesson.shape.title': 'Qual forma de resfriamento',
+  'lesson.shape.text': 'Entre os extremos do programa, T = {initial} a {final}, toda forma resfria em {levels} níveis de {moves} movimentos: {examined} soluções por busca, o mesmo orçamento. De {runs} buscas, o recozimento passou de {threshold} em {geometric}% resfriando geometricamente (como o programa), {linear}% linearmente, {logarithmic}% logaritmicamente e {fast}% na forma rápida; chegou ao ponto mais alto da grade em {geometricBest}%, {linearBest}%, {logarithmicBest}% e {fastBest}%.',
+  'lesson.shape.question': 'Que forma você escolheria para passar do alvo, e qual para achar o ponto mais alto? Cada uma passa seus níveis quente ou fria? Observe uma busca com cada forma.',
+  'lesson.pays.title': 'Quando o recozimento compensa',
+  'lesson.pays.text': 'No plano do programa ({examined} soluções por busca), {runs} buscas de cada método em três outras paisagens. Em funnel, ondulações num funil íngreme, o recozimento passou do seu alvo {funnelTarget} em {funnelAnneal}%, a subida em {funnelClimb}% e a amostragem às cegas em {funnelSample}%. Em decoy, uma colina larga ao lado de um pico estreito e mais alto, o alvo {decoyTarget}: {decoyAnneal}%, {decoyClimb}% e {decoySample}%. Em ramp, f = x, o alvo {rampTarget}: {rampAnneal}%, {rampClimb}% e {rampSample}%.',
+  'lesson.pays.question': 'Em que paisagem o recozimento vence os dois, e o que ela tem que as outras não têm? Onde a subida basta, e por que o recozimento se engana em decoy?',
 
   'program.title': '1. O programa',
   'program.intro': 'Este é o próprio programa, com seu menu em português (sem acentos, como no terminal): 1 sorteia uma solução, 2 faz uma busca por recozimento a partir dela e guarda a melhor, 0 sai. Seus sorteios partem do relógio, como num terminal. Digite uma opção e tecle Enter; Ctrl-D encerra a entrada.',
