@@ -149,37 +149,39 @@ double sin_in_quadrant(int quadrant, const double (&y)[2])
         return -cos_kernel(y[0], y[1]);
     }
 }
+
+// Beyond a quarter of pi: NaN for an infinity or NaN, else in_quadrant(n, y)
+// of x reduced to y[0] + y[1] within a quarter of pi plus n quarter turns.
+template <class quadrant_function>
+double beyond_quarter_pi(double x, quadrant_function in_quadrant)
+{
+    if ((high_word(x) & magnitude_mask) >= not_finite_high)
+        return x - x;
+    double y[2];
+    const int n = half_pi_remainder(x, y);
+    return in_quadrant(n, y);
+}
 } // namespace
 
 double portable_sin(double x)
 {
     if (within_quarter_pi(x))
         return tiny(x, sin_tiny_high) ? x : sin_kernel(x, 0.0, false);
-    if ((high_word(x) & magnitude_mask) >= not_finite_high)
-        return x - x;
-    double y[2];
-    const int n = half_pi_remainder(x, y);
-    return sin_in_quadrant(n, y);
+    return beyond_quarter_pi(x, [](int n, const double(&y)[2]) { return sin_in_quadrant(n, y); });
 }
 
 double portable_cos(double x)
 {
     if (within_quarter_pi(x))
         return tiny(x, cos_tiny_high) ? 1.0 : cos_kernel(x, 0.0);
-    if ((high_word(x) & magnitude_mask) >= not_finite_high)
-        return x - x;
-    double y[2];
-    const int n = half_pi_remainder(x, y);
-    return sin_in_quadrant(n + 1, y);
+    return beyond_quarter_pi(x,
+                             [](int n, const double(&y)[2]) { return sin_in_quadrant(n + 1, y); });
 }
 
 double portable_tan(double x)
 {
     if (within_quarter_pi(x))
         return tiny(x, tan_tiny_high) ? x : tan_kernel(x, 0.0, false);
-    if ((high_word(x) & magnitude_mask) >= not_finite_high)
-        return x - x;
-    double y[2];
-    const int n = half_pi_remainder(x, y);
-    return tan_kernel(y[0], y[1], (n & 1) != 0);
+    return beyond_quarter_pi(
+        x, [](int n, const double(&y)[2]) { return tan_kernel(y[0], y[1], (n & 1) != 0); });
 }
